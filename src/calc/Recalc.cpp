@@ -1,0 +1,90 @@
+#include "calc/Recalc.h"
+
+#include <cmath>
+
+#include "document/TextNumber.h"
+
+namespace markroll {
+
+namespace {
+
+// The score part of field k (k >= 1): its last CellWidth-1 characters. The first character of a score
+// cell is not read, so a four-digit value counts only its last three digits.
+double ScorePart(const std::string& row, int k) { return TextValue(Mid(row, 6 + (k - 1) * CellWidth, CellWidth - 1)); }
+
+// A single-precision accumulator: every addition is rounded to single precision.
+void Accumulate(float& sum, double x) { sum = static_cast<float>(static_cast<double>(sum) + x); }
+
+std::string ResultCell(double x) { return CellText(ClampToInt16(x), CellWidth); }
+
+} // namespace
+
+void RecalcCategory(Document& doc, int c) {
+    if (!doc.IsUserCat(c))
+        return;
+    const int n = doc.CatFields[static_cast<std::size_t>(c)];
+    const int students = doc.NumStudents;
+
+    float possible = 0;
+    const std::string& pp = doc.CatData(doc.PossibleRow(), c);
+    for (int k = 1; k <= n - 1; ++k)
+        Accumulate(possible, ScorePart(pp, k));
+    possible = std::fabs(possible);
+
+    for (int r = 1; r <= students; ++r) {
+        std::string& row = doc.CatData(r, c);
+        float sum = 0;
+        for (int k = 1; k <= n - 1; ++k)
+            Accumulate(sum, ScorePart(row, k));
+        const double t = possible != 0 ? IntHalfUp(static_cast<double>(sum) / possible * 100.0) : 100.0;
+        ReplaceAt(row, 1, ResultCell(t));
+    }
+
+    for (int f = 0; f <= n - 1; ++f) {
+        float sum = 0;
+        for (int r = 1; r <= students; ++r)
+            Accumulate(sum, TextValue(Mid(doc.CatData(r, c), 2 + f * CellWidth, CellWidth - 1)));
+        // An empty class has no average; it shows 0 rather than dividing by zero.
+        const double a = students > 0 ? IntHalfUp(static_cast<double>(sum) / students) : 0.0;
+        ReplaceAt(doc.CatData(0, c), f * CellWidth + 1, ResultCell(a));
+    }
+}
+
+void RecalcSummary(Document& doc) {
+    if (doc.NumCats < 1)
+        return;
+    const double divisor = doc.CatWeight[0];
+    for (int r = 0; r <= doc.NumStudents + 1; ++r) {
+        float total = 0;
+        int pos = CellWidth + 1;
+        std::string& row = doc.CatData(r, 0);
+        for (int c = 2; c < doc.NumCats; ++c) {
+            const std::string s = Left(doc.CatData(r, c), CellWidth);
+            const float v = static_cast<float>(TextValue(s));
+            ReplaceAt(row, pos, Left(s + Space(CellWidth), CellWidth));
+            if (divisor != 0)
+                Accumulate(total, doc.CatWeight[static_cast<std::size_t>(c)] * static_cast<double>(v) / divisor);
+            pos += CellWidth;
+        }
+        ReplaceAt(row, pos, ResultCell(IntHalfUp(total)));
+        const double adj = TextValue(Mid(row, pos + CellWidth, CellWidth));
+        ReplaceAt(row, pos + 2 * CellWidth, ResultCell(IntHalfUp(static_cast<double>(total) + adj)));
+    }
+}
+
+void SumWeights(Document& doc) {
+    if (doc.NumCats < 1)
+        return;
+    int sum = 0;
+    for (int c = 2; c < doc.NumCats; ++c)
+        sum += doc.CatWeight[static_cast<std::size_t>(c)];
+    doc.CatWeight[0] = ClampToInt16(sum);
+}
+
+void RecalcAll(Document& doc) {
+    for (int c = 2; c < doc.NumCats; ++c)
+        RecalcCategory(doc, c);
+    RecalcSummary(doc);
+}
+
+} // namespace markroll

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string_view>
+
+#include "document/Document.h"
+
+namespace markroll {
+
+// The six operations that change the shape of a document. Each keeps the per-category arrays, the grid
+// rows, the field descriptions and (for categories) the SUMMARY columns in step. Arguments out of range
+// make an operation do nothing; none of them recomputes totals.
+
+/// Makes a new user category at pos (2..NumCats; NumCats appends) with nf fields (2..MaxFields) of length
+/// len (0..CellWidth), the name cut to 16 characters and the absolute value of weight w.
+void InsertCategory(Document& doc, int pos, int nf, int len, std::string_view name, int w);
+
+/// Removes user category c; the categories after it move down by one.
+void DeleteCategory(Document& doc, int c);
+
+/// Exchanges two distinct user categories as wholes; SUMMARY keeps its columns until the next summary.
+void SwitchCategories(Document& doc, int c1, int c2);
+
+/// Inserts k blank fields of length len into user category c after its first pos fields (pos = CatFields
+/// appends).
+void InsertFields(Document& doc, int c, int pos, int k, int len);
+
+/// Deletes k fields of user category c from field pos on (at most up to the last field); the category
+/// total cells of the class-average and student rows are blanked.
+void DeleteFields(Document& doc, int c, int pos, int k);
+
+/// Exchanges fields f1 and f2 (1..CatFields-1) of user category c; f1 and f2 are put in increasing order.
+void SwitchFields(Document& doc, int c, int& f1, int& f2);
+
+} // namespace markroll

@@ -1,0 +1,63 @@
+#include "document/FileError.h"
+
+#include <cerrno>
+
+#include "document/TextNumber.h"
+
+namespace markroll {
+
+std::string ErrorDescription(int number) {
+    switch (number) {
+    case ErrOverflow:
+        return "Overflow";
+    case ErrSubscript:
+        return "Subscript out of range";
+    case ErrTypeMismatch:
+        return "Type mismatch";
+    case ErrFileNotFound:
+        return "File not found";
+    case ErrDeviceIo:
+        return "Device I/O error";
+    case ErrDiskFull:
+        return "Disk full";
+    case ErrPastEnd:
+        return "Input past end of file";
+    case ErrPermission:
+        return "Permission denied";
+    case ErrPathAccess:
+        return "Path/File access error";
+    default:
+        return "Application-defined or object-defined error";
+    }
+}
+
+std::string FileError::Description() const {
+    std::string d = ErrorDescription(number);
+    if (line > 0)
+        d += " (line " + std::to_string(line) + ")";
+    return d;
+}
+
+std::string FileError::Message() const { return "Save Error(" + NumText(number) + ") - " + Description(); }
+
+int ErrorFromErrno(int err, bool reading) {
+    switch (err) {
+    case ENOENT:
+        return reading ? ErrFileNotFound : ErrPathAccess;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return ErrPermission;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return ErrDiskFull;
+    case EIO:
+        return ErrDeviceIo;
+    default:
+        return ErrPathAccess;
+    }
+}
+
+} // namespace markroll
