@@ -1,0 +1,93 @@
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace markroll;
+
+namespace {
+
+QList<QWidget*> Viewers() {
+    QList<QWidget*> viewers;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == "HelpViewer" && widget->isVisible()) {
+            viewers << widget;
+        }
+    }
+    return viewers;
+}
+
+} // namespace
+
+// The test carries its own help pages under /help; they are taken away to see the viewer without them.
+class HelpViewerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        for (QWidget* viewer : Viewers()) {
+            viewer->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Q_INIT_RESOURCE(HelpPages);
+    }
+
+    void showsTheContentsAndFollowsLinksBackAndForth() {
+        QVERIFY(QFile::exists(":/help/index.html"));
+        const int before = HelpViewer::TimesShown();
+        HelpViewer::ShowContents(nullptr);
+        QCOMPARE(HelpViewer::TimesShown(), before + 1);
+        QCOMPARE(Viewers().size(), 1);
+        QWidget* viewer = Viewers().front();
+        QCOMPARE(viewer->windowTitle(), QString("Markroll Help"));
+        QVERIFY(!viewer->isModal());
+
+        auto* browser = viewer->findChild<QTextBrowser*>("txtHelp");
+        auto* contents = viewer->findChild<QPushButton*>("cmdContents");
+        auto* back = viewer->findChild<QPushButton*>("cmdBack");
+        auto* forward = viewer->findChild<QPushButton*>("cmdForward");
+        QVERIFY(browser && contents && back && forward);
+        QCOMPARE(browser->documentTitle(), QString("Test Help Contents"));
+        QVERIFY(!back->isEnabled());
+
+        browser->setSource(QUrl("qrc:/help/editing.html"));
+        QCOMPARE(browser->documentTitle(), QString("Editing scores"));
+        QVERIFY(back->isEnabled());
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(browser->documentTitle(), QString("Test Help Contents"));
+        QVERIFY(forward->isEnabled());
+        QTest::mouseClick(forward, Qt::LeftButton);
+        QCOMPARE(browser->documentTitle(), QString("Editing scores"));
+        QTest::mouseClick(contents, Qt::LeftButton);
+        QCOMPARE(browser->documentTitle(), QString("Test Help Contents"));
+    }
+
+    void oneViewerIsReusedAndReturnsToTheContents() {
+        HelpViewer::ShowContents(nullptr);
+        QWidget* first = Viewers().value(0);
+        QVERIFY(first);
+        auto* browser = first->findChild<QTextBrowser*>("txtHelp");
+        browser->setSource(QUrl("qrc:/help/editing.html"));
+
+        HelpViewer::ShowContents(nullptr);
+        QCOMPARE(Viewers().size(), 1);
+        QCOMPARE(Viewers().front(), first);
+        QCOMPARE(browser->documentTitle(), QString("Test Help Contents"));
+    }
+
+    void saysSoWhenTheHelpPagesAreMissing() {
+        Q_CLEANUP_RESOURCE(HelpPages);
+        QVERIFY(!QFile::exists(":/help/index.html"));
+        HelpViewer::ShowContents(nullptr);
+        QCOMPARE(Viewers().size(), 1);
+        auto* browser = Viewers().front()->findChild<QTextBrowser*>("txtHelp");
+        QVERIFY(browser);
+        QVERIFY2(browser->toPlainText().startsWith("Help is not available"), qPrintable(browser->toPlainText()));
+    }
+};
+
+QTEST_MAIN(HelpViewerTest)
+#include "HelpViewerTest.moc"
