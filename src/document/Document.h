@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "document/DisplaySettings.h"
+
 namespace markroll {
 
 // Application constants. They are fixed for the life of the program and never stored.
@@ -21,6 +23,8 @@ inline constexpr int CellWidth = 4;
 inline constexpr int IdLen = 11;
 inline constexpr int NameLen = 30;
 inline constexpr int NameDataWidth = IdLen + NameLen + 1;
+
+static_assert(FullIdDispLen == IdLen && FullNameDispLen == NameLen, "the editor starts showing the full ID# and name");
 
 inline constexpr int Int16Min = -32768;
 inline constexpr int Int16Max = 32767;
@@ -78,8 +82,8 @@ struct AppState {
     std::int16_t EdCat = 0;
     std::int16_t EdGroup = 1;
     std::int16_t EdPage = 1;
-    std::int16_t IdDispLen = IdLen;
-    std::int16_t NameDispLen = NameLen;
+    /// How the data editor shows the page: colours, font, ID# and name widths.
+    DisplaySettings Display = DefaultDisplaySettings();
     /// The file image of the document when it was last loaded, created or saved; the document has unsaved
     /// modifications exactly when its image differs from this (Changed keeps its narrower meaning).
     std::string SavedImage;

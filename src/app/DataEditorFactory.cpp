@@ -1,0 +1,15 @@
+#include "app/DataEditorFactory.h"
+
+#include "editor/EditData.h"
+
+namespace markroll {
+
+frmMenu::EditorFactory DataEditorFactory(frmMenu& menu) {
+    return [&menu](AppState& state, QWidget* parent) -> QWidget* {
+        auto* editor = new EditData(state, parent);
+        editor->SetSaveAsHandler([&menu] { menu.SaveAs(); });
+        return editor;
+    };
+}
+
+} // namespace markroll

@@ -1,0 +1,42 @@
+#include "app/ListCombo.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "platform/Platform.h"
+
+namespace markroll {
+
+QValidator::State CodePageValidator::validate(QString& input, int& /*pos*/) const {
+    for (const QChar ch : input) {
+        if (!Representable(ch))
+            return Invalid;
+    }
+    return Acceptable;
+}
+
+ListCombo::ListCombo(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(16);
+    QLineEdit* edit = lineEdit();
+    disconnect(edit, &QLineEdit::editingFinished, this, nullptr);
+    disconnect(edit, &QLineEdit::returnPressed, this, nullptr);
+    edit->setValidator(new CodePageValidator(edit));
+    edit->installEventFilter(this);
+}
+
+bool ListCombo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit enterPressed();
+            // Consumed, so the dialog's default button does not fire as well.
+            return true;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+} // namespace markroll

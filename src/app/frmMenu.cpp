@@ -1,0 +1,407 @@
+#include "app/frmMenu.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "app/CreateMR.h"
+#include "app/Emblem.h"
+#include "app/ShellText.h"
+#include "app/frmAbout.h"
+#include "document/MarkrollFile.h"
+#include "document/TextNumber.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Platform.h"
+
+namespace markroll {
+
+namespace {
+
+const QString FileFilter = QStringLiteral("MarkRoll Files   *.mrk|*.mrk");
+const char* const Untitled = "Untitled";
+
+// File names are kept as the bytes the file system uses; they meet widgets in the locale's encoding.
+QString PathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string PathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+/// The empty main window: the emblem and a line on what to do next, so the window is not a blank sheet.
+class Backdrop : public QWidget {
+public:
+    Backdrop(AppState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+        setObjectName(QStringLiteral("Backdrop"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        QLinearGradient shade(0, 0, 0, height());
+        shade.setColorAt(0, QColor(0xf6, 0xf8, 0xfb));
+        shade.setColorAt(1, QColor(0xe3, 0xea, 0xf3));
+        painter.fillRect(rect(), shade);
+
+        const double side = std::min(height() / 4.0, 128.0);
+        const QRectF emblem(width() / 2.0 - side / 2, height() / 2.0 - side, side, side);
+        PaintEmblem(painter, emblem);
+
+        double y = emblem.bottom() + 16;
+        const auto line = [&](const QString& text, double points, bool bold, const QColor& color) {
+            const QFont font = ResolveFont(QStringLiteral("MS Sans Serif"), points, bold);
+            painter.setFont(font);
+            painter.setPen(color);
+            const double h = QFontMetricsF(font).height();
+            painter.drawText(QRectF(0, y, width(), h), Qt::AlignHCenter | Qt::AlignTop, text);
+            y += h * 1.25;
+        };
+        line(QStringLiteral("MarkRoll"), 20, true, QColor(0x1a, 0x3f, 0x75));
+        const QColor grey(0x4a, 0x58, 0x68);
+        if (!m_state.DocumentOpen()) {
+            line(QStringLiteral("Choose File \u25B8 New to plan a new markroll, or File \u25B8 Open to open one."), 10,
+                 false, grey);
+            return;
+        }
+        line(PathText(m_state.FileName), 11, true, grey);
+        const Document& doc = m_state.doc;
+        line(QStringLiteral("%1 students, %2 categories")
+                 .arg(FromBytes(NumTextTrim(doc.NumStudents)), FromBytes(NumTextTrim(doc.NumCats))),
+             10, false, grey);
+        line(QStringLiteral("Choose Edit \u25B8 UpDate Markroll File to enter and review scores."), 10, false, grey);
+    }
+
+private:
+    AppState& m_state;
+};
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+// A file dialog that fails reports in the same words as a failed read or write.
+QString DialogErrorText(const QString& error) {
+    return QStringLiteral("Save Error(") + FromBytes(NumText(ErrPathAccess)) + QStringLiteral(") - ") + error;
+}
+
+void AddSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+frmMenu::frmMenu(AppState& state, QWidget* parent) : QMainWindow(parent), m_state(state) {
+    setObjectName(QStringLiteral("frmMenu"));
+    setWindowTitle(MainCaption(PathText(m_state.FileName)));
+    setWindowIcon(EmblemIcon());
+    // The whole screen from its top-left corner; start-up shows the window maximized so that the desktop's
+    // panels stay visible.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+
+    m_backdrop = new Backdrop(m_state, this);
+    setCentralWidget(m_backdrop);
+    BuildMenus();
+    UpdateMenus();
+}
+
+void frmMenu::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("&File"));
+    mnuNew = AddItem(file, "mnuNew", QStringLiteral("&New"));
+    mnuOpen = AddItem(file, "mnuOpen", QStringLiteral("&Open"));
+    mnuSave = AddItem(file, "mnuSave", QStringLiteral("&Save"));
+    mnuSaveAs = AddItem(file, "mnuSaveAs", QStringLiteral("Save&As"));
+    AddSeparator(file, "mnuFileSep1");
+    mnuPrint = AddItem(file, "mnuPrint", QStringLiteral("&Print"));
+    AddSeparator(file, "mnuFileSep2");
+    mnuExit = AddItem(file, "mnuExit", QStringLiteral("&Exit"));
+
+    QMenu* edit = AddMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
+    mnuModify = AddItem(edit, "mnuModify", QStringLiteral("&Modify MarkRoll"));
+    mnuUpDate = AddItem(edit, "mnuUpDate", QStringLiteral("&UpDate Markroll File"));
+
+    QMenu* fonts = AddMenu(bar, "mnuFonts", QStringLiteral("&Fonts"));
+    mnuScrFonts = AddItem(fonts, "mnuScrFonts", QStringLiteral("S&creen Fonts"));
+    mnuPrtFonts = AddItem(fonts, "mnuPrtFonts", QStringLiteral("P&rinter Fonts"));
+    // The screen font is chosen in the data editor's display dialog; this item stays disabled.
+    mnuScrFonts->setEnabled(false);
+
+    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    mnuHelpMr = AddItem(help, "mnuHelpMr", QStringLiteral("&Markroll Help"));
+    AddSeparator(help, "mnuHelpSep1");
+    mnuHelpAbout = AddItem(help, "mnuHelpAbout", QStringLiteral("&About MarkRoll"));
+
+    connect(mnuNew, &QAction::triggered, this, &frmMenu::New);
+    connect(mnuOpen, &QAction::triggered, this, &frmMenu::Open);
+    connect(mnuSave, &QAction::triggered, this, &frmMenu::Save);
+    connect(mnuSaveAs, &QAction::triggered, this, &frmMenu::SaveAs);
+    connect(mnuExit, &QAction::triggered, this, &frmMenu::Exit);
+    connect(mnuUpDate, &QAction::triggered, this, &frmMenu::OpenEditor);
+    connect(mnuHelpMr, &QAction::triggered, this, [this] { HelpViewer::ShowContents(this); });
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMenu::ShowAbout);
+    // "&Print" and "&Modify MarkRoll" open the print and category dialogs, and "P&rinter Fonts" has no
+    // action of its own; the items are in place so the menus read the same from the start.
+}
+
+void frmMenu::SetEditorFactory(EditorFactory factory) {
+    m_editorFactory = std::move(factory);
+}
+
+void frmMenu::UpdateMenus() {
+    const bool open = m_state.DocumentOpen();
+    for (QAction* item : {mnuModify, mnuUpDate, mnuSave, mnuSaveAs, mnuPrint})
+        item->setEnabled(open);
+    m_backdrop->update();
+}
+
+bool frmMenu::HasUnsavedChanges() const {
+    return m_state.DocumentOpen() && SerializeMarkroll(m_state.doc) != m_state.SavedImage;
+}
+
+bool frmMenu::AskToSaveChanges() {
+    if (!HasUnsavedChanges())
+        return true;
+    switch (MessageBox::Show(this, SaveChangesQuestion(PathText(m_state.FileName)), MsgButtons::YesNoCancel,
+                             MsgIcon::Question, QString::fromLatin1(AppName))) {
+    case MsgAnswer::Yes:
+        return Save();
+    case MsgAnswer::No:
+        return true;
+    case MsgAnswer::Ok:
+    case MsgAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmMenu::New() {
+    if (MessageBox::Show(this, QStringLiteral("Create New Markroll"), MsgButtons::OkCancel, MsgIcon::Question,
+                         QStringLiteral("New")) != MsgAnswer::Ok)
+        return;
+    if (!AskToSaveChanges())
+        return;
+    // The editor shows the document that a new one may replace.
+    CloseEditor();
+    CreateMR dialog(m_state, this);
+    dialog.exec();
+    if (dialog.Created()) {
+        setWindowTitle(MainCaption(PathText(m_state.FileName)));
+        if (MessageBox::Show(this, QStringLiteral("Save New Markroll"), MsgButtons::OkCancel, MsgIcon::Question,
+                             QStringLiteral("Markroll Created")) == MsgAnswer::Ok)
+            SaveAs();
+    }
+    UpdateMenus();
+}
+
+void frmMenu::Open() {
+    if (!AskToSaveChanges())
+        return;
+    FileDialogOptions options;
+    options.title = QStringLiteral("Open MarkRoll File");
+    options.filter = FileFilter;
+    options.initialDir = InitialFolder();
+    options.mustExist = true;
+    const FileDialogResult chosen = FileDialog::Open(this, options);
+    if (chosen.status == FileDialogResult::Status::Cancelled)
+        return;
+    if (chosen.status == FileDialogResult::Status::Failed) {
+        ShowFileError(DialogErrorText(chosen.error));
+        return;
+    }
+    OpenFile(chosen.path);
+}
+
+bool frmMenu::OpenFile(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    // Read into a document of its own, so a file that fails leaves the open document, its name and its
+    // editor exactly as they were.
+    Document loaded;
+    if (const std::optional<FileError> error = LoadMarkroll(PathBytes(full), loaded)) {
+        ShowFileError(QString::fromStdString(error->Message()));
+        return false;
+    }
+    CloseEditor();
+    m_state.doc = std::move(loaded);
+    m_state.FileName = PathBytes(full);
+    m_state.Changed = false;
+    m_state.SavedImage = SerializeMarkroll(m_state.doc);
+    m_state.EdCat = 0;
+    m_state.EdGroup = 1;
+    m_state.EdPage = 1;
+    setWindowTitle(MainCaption(full));
+    UpdateMenus();
+    OpenEditor();
+    return true;
+}
+
+bool frmMenu::Save() {
+    if (!m_state.DocumentOpen())
+        return false;
+    // A document that was never saved has no file yet: writing "Untitled" into whatever folder is current
+    // would lose it, so it is given a name first.
+    if (m_state.FileName == Untitled)
+        return SaveAs();
+    if (const std::optional<FileError> error = SaveMarkroll(m_state.FileName, m_state.doc)) {
+        ShowFileError(QString::fromStdString(error->Message()));
+        return false;
+    }
+    m_state.Changed = false;
+    m_state.SavedImage = SerializeMarkroll(m_state.doc);
+    return true;
+}
+
+bool frmMenu::SaveAs() {
+    if (!m_state.DocumentOpen())
+        return false;
+    FileDialogOptions options;
+    options.title = QStringLiteral("Save Markrol File AS:");
+    options.filter = FileFilter;
+    options.defaultExt = QString::fromLatin1(FileExt);
+    options.initialDir = InitialFolder();
+    options.presetName = PathText(m_state.FileName);
+    options.overwritePrompt = true;
+    const FileDialogResult chosen = FileDialog::Save(this, options);
+    if (chosen.status == FileDialogResult::Status::Cancelled)
+        return false;
+    if (chosen.status == FileDialogResult::Status::Failed) {
+        ShowFileError(DialogErrorText(chosen.error));
+        return false;
+    }
+    const QString full = QFileInfo(chosen.path).absoluteFilePath();
+    // The name and the caption change only with a written file, so a failed save leaves no doubt about
+    // where the document really is.
+    if (const std::optional<FileError> error = SaveMarkroll(PathBytes(full), m_state.doc)) {
+        ShowFileError(QString::fromStdString(error->Message()));
+        return false;
+    }
+    m_state.FileName = PathBytes(full);
+    m_state.Changed = false;
+    m_state.SavedImage = SerializeMarkroll(m_state.doc);
+    setWindowTitle(SavedAsCaption(full));
+    UpdateMenus();
+    return true;
+}
+
+bool frmMenu::ConfirmExit() {
+    if (!m_state.DocumentOpen())
+        return true;
+    switch (MessageBox::Show(this, QStringLiteral("Save Markroll Before Exiting ?"), MsgButtons::YesNoCancel,
+                             MsgIcon::Question, QStringLiteral("Exit Markroll Program"))) {
+    case MsgAnswer::Yes:
+        // A cancelled or failed save keeps the program running, so the document is not lost.
+        return SaveAs();
+    case MsgAnswer::No:
+        return true;
+    case MsgAnswer::Ok:
+    case MsgAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void frmMenu::Exit() {
+    if (ConfirmExit())
+        EndProgram();
+}
+
+void frmMenu::EndProgram() {
+    m_ended = true;
+    CloseEditor();
+    if (m_about)
+        m_about->close();
+    close();
+    emit programEnded();
+}
+
+void frmMenu::closeEvent(QCloseEvent* event) {
+    if (m_ended) {
+        event->accept();
+        return;
+    }
+    // The window system's close control is the Exit command.
+    if (ConfirmExit()) {
+        m_ended = true;
+        CloseEditor();
+        if (m_about)
+            m_about->close();
+        event->accept();
+        emit programEnded();
+        return;
+    }
+    event->ignore();
+}
+
+void frmMenu::OpenEditor() {
+    if (!m_editorFactory || !m_state.DocumentOpen())
+        return;
+    if (m_editor) {
+        m_editor->show();
+        m_editor->raise();
+        m_editor->activateWindow();
+        return;
+    }
+    QWidget* editor = m_editorFactory(m_state, this);
+    if (!editor)
+        return;
+    // The editor is a window of its own beside the main window, made afresh at every opening.
+    if (!editor->isWindow())
+        editor->setWindowFlag(Qt::Window);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    m_editor = editor;
+    editor->show();
+}
+
+void frmMenu::CloseEditor() {
+    if (QWidget* editor = m_editor) {
+        m_editor.clear();
+        editor->close();
+    }
+}
+
+void frmMenu::ShowAbout() {
+    if (!m_about) {
+        auto* about = new frmAbout(m_state, this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        m_about = about;
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void frmMenu::ShowFileError(const QString& text) {
+    MessageBox::Show(this, text, MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("ERROR"));
+}
+
+QString frmMenu::InitialFolder() const {
+    // The folder of the open file, else the user's documents: the program's own folder is not a place
+    // where teachers keep, or may even write, their files.
+    if (m_state.DocumentOpen() && m_state.FileName != Untitled) {
+        const QFileInfo file(PathText(m_state.FileName));
+        if (file.absoluteDir().exists())
+            return file.absolutePath();
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+} // namespace markroll
