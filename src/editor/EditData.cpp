@@ -1,0 +1,524 @@
+#include "editor/EditData.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/MrkInfo.h"
+#include "document/TextNumber.h"
+#include "editor/ClickLabel.h"
+#include "editor/EditDisp.h"
+#include "editor/FieldInfo.h"
+#include "editor/FieldInfoEdit.h"
+#include "editor/PopUpChg.h"
+#include "editor/PopUpInfo.h"
+#include "platform/Platform.h"
+
+namespace markroll {
+
+namespace {
+
+struct EcmdDef {
+    const char* caption;
+    const char* tooltip;
+    QRgb color;
+};
+
+// Left to right along the top of the window.
+constexpr std::array<EcmdDef, EditData::NumEcmd> Ecmds = {{
+    {"E&xit", "Exit Update Mode", qRgb(255, 128, 128)},
+    {"&Cat", "Next Catagory", qRgb(128, 255, 255)},
+    {"&Page", "Next Page", qRgb(192, 192, 255)},
+    {"&Group", "Next Group of Students", qRgb(255, 255, 128)},
+    {"&Disp", "Change Display Colors", qRgb(192, 255, 192)},
+    {"&Modify", "Modify Catagory", qRgb(255, 128, 255)},
+    {"&Edit", "Edit Catagory Data", qRgb(0, 255, 0)},
+    {"&Info", "Edit Markroll Info", qRgb(255, 192, 128)},
+    {"&Save", "Save AS Current File", qRgb(128, 255, 128)},
+}};
+
+enum Ecmd : int { CmdExit, CmdCat, CmdPage, CmdGroup, CmdDisp, CmdModify, CmdEdit, CmdInfo, CmdSave };
+
+// Status bar panel widths in twips, panels 1..9.
+constexpr std::array<int, EditData::NumPanels + 1> PanelWidth = {0, 882, 2117, 2117, 2117, 1764, 2117, 1235, 882, 1058};
+
+constexpr QRgb SaveUnchanged = qRgb(128, 255, 128);
+constexpr QRgb SaveChanged = qRgb(255, 0, 0);
+
+constexpr int ButtonWidthTw = 1100;
+constexpr int ButtonHeightTw = 360;
+constexpr int ButtonGapTw = 60;
+constexpr int SBarHeightTw = 330;
+constexpr int HeaderXTw = 100;
+constexpr int HeaderYTw = 100;
+
+QString ButtonStyle(QRgb color) {
+    return QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #404040; }"
+                          "QPushButton:disabled { color: #808080; }"
+                          "QPushButton:pressed { border: 2px inset #404040; }")
+        .arg(QColor(color).name());
+}
+
+QString LabelStyle(Rgb back, Rgb text) {
+    return QStringLiteral("QLabel { background-color: %1; color: %2; }")
+        .arg(QColor::fromRgb(static_cast<QRgb>(back)).name(), QColor::fromRgb(static_cast<QRgb>(text)).name());
+}
+
+QString Num(int n) {
+    return QString::fromStdString(NumTextTrim(n));
+}
+
+} // namespace
+
+EditData::EditData(AppState& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state), m_cursor(state) {
+    setObjectName(QStringLiteral("EditData"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    BuildControls();
+    Load();
+}
+
+void EditData::BuildControls() {
+    for (int i = 0; i < NumEcmd; ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(Ecmds[static_cast<std::size_t>(i)].caption), this);
+        button->setObjectName(QStringLiteral("Ecmd_%1").arg(i));
+        button->setToolTip(QString::fromLatin1(Ecmds[static_cast<std::size_t>(i)].tooltip));
+        button->setStyleSheet(ButtonStyle(Ecmds[static_cast<std::size_t>(i)].color));
+        // Keys belong to the page; the buttons answer to clicks and their access keys.
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QPushButton::clicked, this, [this, i] { Ecmd_Click(i); });
+        m_ecmd[static_cast<std::size_t>(i)] = button;
+    }
+
+    m_sbar = new QWidget(this);
+    m_sbar->setObjectName(QStringLiteral("SBar"));
+    m_sbar->setAutoFillBackground(true);
+    for (int i = 1; i <= NumPanels; ++i) {
+        auto* panel = new ClickLabel(m_sbar);
+        panel->setObjectName(QStringLiteral("SBar_%1").arg(i));
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setIndent(4);
+        connect(panel, &ClickLabel::clicked, this, [this, i] { SBar_PanelClick(i); });
+        m_panel[static_cast<std::size_t>(i)] = panel;
+    }
+
+    m_labH = new ClickLabel(this);
+    m_labH->setObjectName(QStringLiteral("labH"));
+    m_labH->setText(QStringLiteral("Field Header"));
+    m_labH->setToolTip(QStringLiteral("Click to Change Header"));
+    connect(m_labH, &ClickLabel::clicked, this, [this] { labH_Click(); });
+    m_labHtxt = new ClickLabel(this);
+    m_labHtxt->setObjectName(QStringLiteral("labHtxt"));
+    m_labHtxt->setText(QStringLiteral("Field Info"));
+    m_labHtxt->setToolTip(QStringLiteral("Click to Change Header"));
+    connect(m_labHtxt, &ClickLabel::clicked, this, [this] { labHtxt_Click(); });
+
+    // Values handed between windows: a dialog reports a change in labVar, the pop-ups read the clicked
+    // category and field from labPopCat and labPopF.
+    m_labVar = new QLabel(this);
+    m_labVar->setObjectName(QStringLiteral("labVar"));
+    m_labPopF = new QLabel(this);
+    m_labPopF->setObjectName(QStringLiteral("labPopF"));
+    m_labPopCat = new QLabel(this);
+    m_labPopCat->setObjectName(QStringLiteral("labPopCat"));
+    for (QLabel* hidden : {m_labVar, m_labPopF, m_labPopCat})
+        hidden->hide();
+}
+
+void EditData::PlaceControls() {
+    for (int i = 0; i < NumEcmd; ++i) {
+        const double x = ButtonGapTw + i * (ButtonWidthTw + ButtonGapTw);
+        m_ecmd[static_cast<std::size_t>(i)]->setGeometry(TwipsToPxX(x), TwipsToPxY(20), TwipsToPxX(ButtonWidthTw),
+                                                         TwipsToPxY(ButtonHeightTw));
+    }
+    const int barHeight = TwipsToPxY(SBarHeightTw);
+    m_sbar->setGeometry(0, height() - barHeight, width(), barHeight);
+    int x = 0;
+    for (int i = 1; i <= NumPanels; ++i) {
+        const int w = TwipsToPxX(PanelWidth[static_cast<std::size_t>(i)]);
+        m_panel[static_cast<std::size_t>(i)]->setGeometry(x, 0, w, barHeight);
+        x += w;
+    }
+}
+
+QString EditData::Caption() const {
+    const auto line = [this](std::size_t i) {
+        return i < m_state.doc.InfoLine.size() ? m_state.doc.InfoLine[i] : std::string();
+    };
+    return FromBytes("Markroll Update: " + line(1) + " (" + line(2) + ")");
+}
+
+void EditData::Load() {
+    m_cursor.Load();
+    m_labVar->clear();
+    ColorSaveButton();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    setWindowTitle(Caption());
+    for (QPushButton* button : m_ecmd)
+        button->show();
+    m_sbar->hide();
+    m_labH->hide();
+    m_labHtxt->hide();
+    // Every opening starts from the default font, the full ID# and name and the default colours.
+    m_state.Display = DefaultDisplaySettings();
+    m_state.EdGroup = 1;
+    m_state.EdPage = 1;
+    m_state.EdCat = 0;
+    PlaceControls();
+    Redraw();
+}
+
+PageMetrics EditData::Metrics() const {
+    PageMetrics m;
+    m.CharW = m_renderer.CharW();
+    m.CharH = m_renderer.CharH();
+    m.WindowHeight = PxToTwipsY(frameGeometry().height());
+    m.SBarHeight = PxToTwipsY(m_sbar->height());
+    m.ScreenWidth = ScreenSizeTwips().width();
+    return m;
+}
+
+void EditData::Redraw() {
+    const DisplaySettings& d = m_state.Display;
+    const QFont font = ResolveFont(FromBytes(d.ScrFontName), d.ScrFontSize, d.ScrFontBold, d.ScrFontItalic);
+    if (font != m_renderer.Font() || m_renderer.CharW() <= 0)
+        m_renderer = PageRenderer(font);
+    m_cursor.SetLayout(DispCat(m_state.doc, m_state.EdCat, m_state.EdGroup, m_state.EdPage, d, Metrics()));
+    const PageLayout& page = m_cursor.Layout();
+    m_ecmd[CmdPage]->setEnabled(page.PageEnabled);
+    m_ecmd[CmdGroup]->setEnabled(page.GroupEnabled);
+    m_ecmd[CmdEdit]->setEnabled(page.Fits);
+    update();
+}
+
+void EditData::ColorSaveButton() {
+    m_ecmd[CmdSave]->setStyleSheet(ButtonStyle(m_state.Changed ? SaveChanged : SaveUnchanged));
+}
+
+void EditData::Ecmd_Click(int index) {
+    const PageLayout& page = m_cursor.Layout();
+    switch (index) {
+    case CmdExit:
+        close();
+        break;
+    case CmdCat:
+        ++m_state.EdCat;
+        if (m_state.EdCat == 1)
+            m_state.EdCat = 2;
+        if (m_state.EdCat > m_state.doc.NumCats - 1)
+            m_state.EdCat = 0;
+        m_state.EdPage = 1;
+        Redraw();
+        m_state.Changed = false;
+        m_labVar->clear();
+        ColorSaveButton();
+        break;
+    case CmdPage:
+        if (page.NumPages > 1) {
+            if (++m_state.EdPage > page.NumPages)
+                m_state.EdPage = 1;
+            Redraw();
+        }
+        break;
+    case CmdGroup:
+        if (page.NumGroups > 1) {
+            if (++m_state.EdGroup > page.NumGroups)
+                m_state.EdGroup = 1;
+            Redraw();
+        }
+        break;
+    case CmdDisp: {
+        EditDisp dialog(m_state, this);
+        dialog.exec();
+        Redraw();
+        break;
+    }
+    case CmdModify:
+        // The category and student dialogs open from here once they exist; the page is redrawn after them.
+        Redraw();
+        break;
+    case CmdEdit:
+        StartEdit();
+        break;
+    case CmdInfo: {
+        m_labVar->clear();
+        MrkInfo dialog(m_state, this);
+        dialog.exec();
+        if (!m_labVar->text().isEmpty()) {
+            m_state.Changed = true;
+            m_labVar->clear();
+        }
+        // The footer and the caption show info lines, which the dialog may have rewritten.
+        setWindowTitle(Caption());
+        ColorSaveButton();
+        Redraw();
+        break;
+    }
+    case CmdSave:
+        if (m_saveAs)
+            m_saveAs();
+        ColorSaveButton();
+        break;
+    default:
+        break;
+    }
+}
+
+void EditData::StartEdit() {
+    if (!m_cursor.StartEdit()) {
+        QApplication::beep();
+        return;
+    }
+    for (QPushButton* button : m_ecmd)
+        button->hide();
+    m_sbar->show();
+    m_labH->move(TwipsToPxX(HeaderXTw), TwipsToPxY(HeaderYTw));
+    m_labH->show();
+    m_labHtxt->show();
+    m_shownInfoCat = -1;
+    ShowCursorState();
+    setFocus();
+    update();
+}
+
+void EditData::EditExit() {
+    m_cursor.EditExit();
+    m_sbar->hide();
+    m_labH->hide();
+    m_labHtxt->hide();
+    for (QPushButton* button : m_ecmd)
+        button->show();
+    ColorSaveButton();
+    Redraw();
+}
+
+void EditData::SetInfoCap(int cat, int fld) {
+    const DisplaySettings& d = m_state.Display;
+    m_labH->setStyleSheet(LabelStyle(d.BgColor[ElemBorder], d.FgColor[ElemBorder]));
+    m_labH->setText(QStringLiteral("Field %1 ").arg(Num(fld)));
+    m_labH->adjustSize();
+    int c = cat;
+    int f = fld;
+    m_labHtxt->setStyleSheet(LabelStyle(d.FgColor[ElemBorder], 0x000000));
+    m_labHtxt->setText(FromBytes(" " + GetFieldInfo(m_state.doc, c, f)));
+    m_labHtxt->move(m_labH->x() + m_labH->width(), m_labH->y());
+    m_labHtxt->adjustSize();
+    m_shownInfoCat = cat;
+    m_shownInfoFld = fld;
+}
+
+void EditData::ShowCursorState() {
+    for (int i = 1; i <= NumPanels; ++i) {
+        const QString text = QString::fromStdString(m_cursor.Panel(i));
+        if (m_panel[static_cast<std::size_t>(i)]->text() != text)
+            m_panel[static_cast<std::size_t>(i)]->setText(text);
+    }
+    if (m_cursor.LabelCat != m_shownInfoCat || m_cursor.LabelFld != m_shownInfoFld)
+        SetInfoCap(m_cursor.LabelCat, m_cursor.LabelFld);
+}
+
+void EditData::labH_Click() {
+    int header = 0;
+    EditFieldInfo(this, m_state.doc, m_cursor.InfoCat, header);
+    m_cursor.ShowHeaderInfo();
+    SetInfoCap(m_cursor.InfoCat, 0);
+}
+
+void EditData::labHtxt_Click() {
+    EditFieldInfo(this, m_state.doc, m_cursor.InfoCat, m_cursor.InfoFld);
+    m_cursor.ShowFieldInfo(m_cursor.InfoCat, m_cursor.InfoFld);
+    SetInfoCap(m_cursor.InfoCat, m_cursor.InfoFld);
+}
+
+void EditData::SBar_PanelClick(int panel) {
+    if (!m_cursor.Editing)
+        return;
+    const float oldX = m_cursor.CurX;
+    const float oldY = m_cursor.CurY;
+    switch (panel) {
+    case 1:
+        EditExit();
+        return;
+    case 8:
+        m_cursor.ToggleAdvVert();
+        break;
+    case 9:
+        if (m_cursor.CycleEditLen())
+            RepaintCells(oldX, oldY);
+        break;
+    default:
+        break;
+    }
+    ShowCursorState();
+}
+
+void EditData::RepaintCells(float oldX, float oldY) {
+    const PageLayout& page = m_cursor.Layout();
+    update(m_renderer.CellRect(page, oldX, oldY));
+    update(m_renderer.CellRect(page, m_cursor.CurX, m_cursor.CurY));
+}
+
+bool EditData::focusNextPrevChild(bool next) {
+    // Tab moves the cursor of the page, not the keyboard focus.
+    if (m_cursor.Editing)
+        return false;
+    return QWidget::focusNextPrevChild(next);
+}
+
+void EditData::keyPressEvent(QKeyEvent* event) {
+    if (!m_cursor.Editing) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    const float oldX = m_cursor.CurX;
+    const float oldY = m_cursor.CurY;
+    int arrow = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        arrow = EditCursor::VkLeft;
+        break;
+    case Qt::Key_Up:
+        arrow = EditCursor::VkUp;
+        break;
+    case Qt::Key_Right:
+        arrow = EditCursor::VkRight;
+        break;
+    case Qt::Key_Down:
+        arrow = EditCursor::VkDown;
+        break;
+    default:
+        break;
+    }
+    if (arrow != 0) {
+        if (mods != Qt::ControlModifier && mods != Qt::AltModifier) {
+            m_cursor.KeyDown(arrow);
+            RepaintCells(oldX, oldY);
+            ShowCursorState();
+        }
+        event->accept();
+        return;
+    }
+
+    int code = -1;
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        code = EditCursor::CharTab;
+        break;
+    case Qt::Key_Escape:
+        code = EditCursor::CharEscape;
+        break;
+    case Qt::Key_Backspace:
+        code = EditCursor::CharBackspace;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        code = EditCursor::CharEnter;
+        break;
+    default: {
+        const QString text = event->text();
+        // Alt with a key is an access key; Ctrl with Alt is AltGr on some keyboards and types a character.
+        if (text.isEmpty() || mods == Qt::AltModifier || mods == (Qt::AltModifier | Qt::ShiftModifier) ||
+            event->key() == Qt::Key_Delete)
+            break;
+        QChar ch = text.at(0);
+        const bool ctrl = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
+        if (ctrl && ch.unicode() >= 32) {
+            // Ctrl with a letter types its control character (Ctrl+I a tab, Ctrl+[ an escape).
+            const char16_t u = QChar(ch).toUpper().unicode();
+            if (u >= u'@' && u <= u'_')
+                ch = QChar(static_cast<char16_t>(u - u'@'));
+            else
+                break;
+        }
+        if (ch.unicode() < 32 || ch.unicode() == 127) {
+            code = ch.unicode();
+        } else if (!Representable(ch)) {
+            // The file could not store it.
+            QApplication::beep();
+            event->accept();
+            return;
+        } else {
+            code = static_cast<unsigned char>(ToBytes(QString(ch)).at(0));
+        }
+        break;
+    }
+    }
+    if (code < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    switch (m_cursor.KeyPress(code)) {
+    case EditCursor::Press::Exit:
+        EditExit();
+        return;
+    case EditCursor::Press::Refused:
+        QApplication::beep();
+        break;
+    default:
+        break;
+    }
+    RepaintCells(oldX, oldY);
+    ShowCursorState();
+}
+
+void EditData::mousePressEvent(QMouseEvent* event) {
+    const double x = PxToTwipsX(event->position().x());
+    const double y = PxToTwipsY(event->position().y());
+    if (m_cursor.Editing) {
+        const float oldX = m_cursor.CurX;
+        const float oldY = m_cursor.CurY;
+        m_cursor.Click(x, y);
+        RepaintCells(oldX, oldY);
+        ShowCursorState();
+        return;
+    }
+    if (!m_cursor.Layout().Fits)
+        return;
+    const int field = m_cursor.ViewClick(x);
+    m_labPopCat->setText(FromBytes(NumText(m_state.EdCat)));
+    m_labPopF->setText(FromBytes(NumText(field)));
+    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (mods == Qt::NoModifier) {
+        PopUpInfo popup(m_state, m_labPopCat->text(), m_labPopF->text(), this);
+        popup.exec();
+    } else if (mods == Qt::ShiftModifier) {
+        PopUpChg popup(m_state, m_labPopCat->text(), m_labPopF->text(), this);
+        popup.exec();
+        Redraw();
+    }
+}
+
+void EditData::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const PageLayout& page = m_cursor.Layout();
+    m_renderer.Paint(painter, m_state.doc, page, event->region());
+    if (m_cursor.Editing) {
+        const auto e = static_cast<std::size_t>(m_cursor.CursorElement());
+        m_renderer.PaintCell(painter, page, m_cursor.CurX, m_cursor.CurY, m_cursor.CurCode, m_state.Display.FgColor[e],
+                             m_state.Display.BgColor[e]);
+    }
+}
+
+void EditData::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+    setFocus();
+}
+
+void EditData::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceControls();
+    // While editing the cursor stands on the page as laid out; the page follows the window afterwards.
+    if (!m_cursor.Editing)
+        Redraw();
+}
+
+} // namespace markroll
