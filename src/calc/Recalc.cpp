@@ -1,6 +1,9 @@
 #include "calc/Recalc.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <vector>
 
 #include "document/TextNumber.h"
 
@@ -8,9 +11,15 @@ namespace markroll {
 
 namespace {
 
-// The score part of field k (k >= 1): its last CellWidth-1 characters. The first character of a score
-// cell is not read, so a four-digit value counts only its last three digits.
-double ScorePart(const std::string& row, int k) { return TextValue(Mid(row, 6 + (k - 1) * CellWidth, CellWidth - 1)); }
+// The score part of field k: its last CellWidth-1 characters. The first character of a score cell is not
+// read, so a four-digit value counts only its last three digits. Rows of hand-edited files may be short;
+// what lies beyond a row's end reads as blank.
+double ScorePart(const std::string& row, int k) {
+    const auto at = static_cast<std::size_t>(k) * CellWidth + 1;
+    if (at >= row.size())
+        return 0;
+    return TextValue(std::string_view(row).substr(at, CellWidth - 1));
+}
 
 // A single-precision accumulator: every addition is rounded to single precision.
 void Accumulate(float& sum, double x) { sum = static_cast<float>(static_cast<double>(sum) + x); }
@@ -31,22 +40,30 @@ void RecalcCategory(Document& doc, int c) {
         Accumulate(possible, ScorePart(pp, k));
     possible = std::fabs(possible);
 
+    // A score is read once and goes both into the student's total and into its field's class sum; each
+    // field's sum still adds the students in order, so the result is that of summing field by field.
+    std::vector<float> fieldSum(static_cast<std::size_t>(std::max(n, 0)), 0.0f);
     for (int r = 1; r <= students; ++r) {
         std::string& row = doc.CatData(r, c);
         float sum = 0;
-        for (int k = 1; k <= n - 1; ++k)
-            Accumulate(sum, ScorePart(row, k));
+        for (int k = 1; k <= n - 1; ++k) {
+            const double v = ScorePart(row, k);
+            Accumulate(sum, v);
+            Accumulate(fieldSum[static_cast<std::size_t>(k)], v);
+        }
         const double t = possible != 0 ? IntHalfUp(static_cast<double>(sum) / possible * 100.0) : 100.0;
         ReplaceAt(row, 1, ResultCell(t));
+        // The average of field 0 is that of the totals just written, read back from their cells.
+        if (n > 0)
+            Accumulate(fieldSum[0], ScorePart(row, 0));
     }
 
+    std::string& averages = doc.CatData(0, c);
     for (int f = 0; f <= n - 1; ++f) {
-        float sum = 0;
-        for (int r = 1; r <= students; ++r)
-            Accumulate(sum, TextValue(Mid(doc.CatData(r, c), 2 + f * CellWidth, CellWidth - 1)));
         // An empty class has no average; it shows 0 rather than dividing by zero.
+        const float sum = fieldSum[static_cast<std::size_t>(f)];
         const double a = students > 0 ? IntHalfUp(static_cast<double>(sum) / students) : 0.0;
-        ReplaceAt(doc.CatData(0, c), f * CellWidth + 1, ResultCell(a));
+        ReplaceAt(averages, f * CellWidth + 1, ResultCell(a));
     }
 }
 

@@ -1,7 +1,7 @@
 #include "calc/Structure.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 #include <utility>
 
 #include "calc/Recalc.h"
@@ -60,7 +60,7 @@ void InsertCategory(Document& doc, int pos, int nf, int len, std::string_view na
     len = std::clamp(len, 0, CellWidth);
 
     InsertAt(doc.CatName, pos, Left(name, MaxNameLen));
-    InsertAt(doc.CatWeight, pos, ClampToInt16(std::abs(w)));
+    InsertAt(doc.CatWeight, pos, ClampToInt16(std::fabs(static_cast<double>(w))));
     InsertAt(doc.CatFields, pos, static_cast<std::int16_t>(nf));
     InsertAt(doc.FieldLen, pos, static_cast<std::int16_t>(len));
     InsertAt(doc.FieldInfo, pos, Space(InfoLen * nf));

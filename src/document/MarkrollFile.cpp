@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "document/TextNumber.h"
@@ -18,37 +20,31 @@ namespace {
 
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) {
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-            if (end == std::string_view::npos)
-                end = text.size();
-            std::string_view line = text.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            m_lines.push_back(line);
-            start = next;
-        }
+    explicit LineReader(std::string_view text) : m_text(text) {}
+
+    /// Lines of a text as the reader counts them: a last line without its line end counts too.
+    static std::size_t CountLines(std::string_view text) {
+        const auto ends = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        return ends + (!text.empty() && text.back() != '\n' ? 1 : 0);
     }
 
-    std::size_t Count() const { return m_lines.size(); }
-    int LineNumber() const { return static_cast<int>(m_next) + 1; }
+    /// The 1-based number of the next line to be read.
+    int LineNumber() const { return m_line + 1; }
 
     std::optional<FileError> Text(std::string& out) {
-        if (m_next >= m_lines.size())
+        std::string_view line;
+        if (!Next(line))
             return FileError{ErrPastEnd, LineNumber()};
-        out.assign(m_lines[m_next++]);
+        out.assign(line);
         return std::nullopt;
     }
 
     // A number line: exactly `count` comma-separated 16-bit integers.
     std::optional<FileError> Numbers(std::int16_t* out, std::size_t count) {
-        if (m_next >= m_lines.size())
-            return FileError{ErrPastEnd, LineNumber()};
         const int lineNo = LineNumber();
-        std::string_view line = m_lines[m_next++];
+        std::string_view line;
+        if (!Next(line))
+            return FileError{ErrPastEnd, lineNo};
         std::size_t item = 0;
         std::size_t start = 0;
         while (true) {
@@ -102,8 +98,24 @@ private:
         return 0;
     }
 
-    std::vector<std::string_view> m_lines;
-    std::size_t m_next = 0;
+    // The next line without its line end (LF or CR LF); false when the text is used up.
+    bool Next(std::string_view& line) {
+        if (m_pos >= m_text.size())
+            return false;
+        const char* begin = m_text.data() + m_pos;
+        const auto* nl = static_cast<const char*>(std::memchr(begin, '\n', m_text.size() - m_pos));
+        const std::size_t len = nl ? static_cast<std::size_t>(nl - begin) : m_text.size() - m_pos;
+        m_pos += len + (nl ? 1 : 0);
+        line = std::string_view(begin, len);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        ++m_line;
+        return true;
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+    int m_line = 0;
 };
 
 std::int64_t LinesNeeded(const Document& d) {
@@ -149,10 +161,11 @@ std::optional<FileError> ParseMarkroll(std::string_view text, Document& doc) {
     // Categories 0 and 1 are part of every markroll; the rest of the program relies on them.
     if (d.NumStudents < 0 || d.NumCats < 2 || d.LastInfo < 0 || d.LastGrade < 0)
         return FileError{ErrSubscript, 1};
-    // Refuse early a count the text cannot hold, before any array is sized from it.
+    // Refuse at once counts that the text is far too short for, before any array is sized from them: every
+    // line but the last takes at least its line end. The arrays are then never larger than the text allows.
     const std::int64_t needed = LinesNeeded(d);
-    if (static_cast<std::int64_t>(in.Count()) < needed)
-        return FileError{ErrPastEnd, static_cast<int>(in.Count()) + 1};
+    if (static_cast<std::int64_t>(text.size()) < needed - 1)
+        return FileError{ErrPastEnd, static_cast<int>(LineReader::CountLines(text)) + 1};
 
     d.Resize();
     for (int i = 0; i <= d.LastGrade; ++i) {
@@ -197,27 +210,33 @@ std::optional<FileError> LoadMarkroll(const std::string& path, Document& doc) {
         ::close(fd);
         return FileError{ErrPathAccess, 0};
     }
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size));
+    // One read of the size the file says it has, into a buffer that is not cleared first; a file that
+    // grows while it is read still arrives whole.
+    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
+    std::unique_ptr<char[]> bytes(new char[capacity]);
     std::size_t got = 0;
     while (true) {
-        if (got == bytes.size())
-            bytes.resize(bytes.size() + 65536);
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (got == capacity) {
+            std::unique_ptr<char[]> bigger(new char[capacity * 2]);
+            std::memcpy(bigger.get(), bytes.get(), got);
+            bytes = std::move(bigger);
+            capacity *= 2;
+        }
+        const ssize_t n = ::read(fd, bytes.get() + got, capacity - got);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
             const int err = errno;
             ::close(fd);
-            return FileError{err == EISDIR ? ErrPathAccess : ErrDeviceIo, LineAtOffset(bytes, got)};
+            return FileError{err == EISDIR ? ErrPathAccess : ErrDeviceIo,
+                             LineAtOffset(std::string_view(bytes.get(), got), got)};
         }
         if (n == 0)
             break;
         got += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    bytes.resize(got);
-    return ParseMarkroll(bytes, doc);
+    return ParseMarkroll(std::string_view(bytes.get(), got), doc);
 }
 
 std::string SerializeMarkroll(const Document& d) {
@@ -265,7 +284,10 @@ std::optional<FileError> WriteFileSafely(const std::string& path, std::string_vi
     if (dir.empty())
         dir = ".";
 
-    std::string tmp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string tmp = (dir / name).string();
     const int fd = ::mkstemp(tmp.data());
     if (fd < 0)
         return FileError{ErrorFromErrno(errno, false), 0};

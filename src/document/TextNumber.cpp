@@ -24,7 +24,7 @@ int DigitValue(char ch) {
 
 // "&H" and "&O" numbers: up to 16 bits they read as a signed 16-bit value, up to 32 bits as a signed
 // 32-bit value (so &HFFFF is -1, as the classic number reader gives it).
-double RadixValue(const std::string& t, std::size_t i, int radix) {
+double RadixValue(std::string_view t, std::size_t i, int radix) {
     std::uint64_t v = 0;
     bool any = false;
     for (; i < t.size() && DigitValue(t[i]) < radix; ++i) {
@@ -40,16 +40,27 @@ double RadixValue(const std::string& t, std::size_t i, int radix) {
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(v)));
 }
 
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
 } // namespace
 
 double TextValue(std::string_view s) {
-    std::string t;
-    t.reserve(s.size());
+    // Every cell of every category is read through here on each recalculation, so the common case (a few
+    // characters holding a whole number or dots) neither allocates nor goes through strtod.
+    char local[32];
+    std::string heap;
+    char* buf = local;
+    if (s.size() > sizeof local) {
+        heap.resize(s.size());
+        buf = heap.data();
+    }
+    std::size_t n = 0;
     for (char ch : s)
         if (!IsSkipped(ch))
-            t.push_back(ch);
+            buf[n++] = ch;
+    const std::string_view t(buf, n);
 
-    if (t.size() >= 2 && t[0] == '&') {
+    if (n >= 2 && t[0] == '&') {
         const char p = static_cast<char>(t[1] | 0x20);
         if (p == 'h')
             return RadixValue(t, 2, 16);
@@ -57,38 +68,49 @@ double TextValue(std::string_view s) {
             return RadixValue(t, 2, 8);
     }
 
-    // Collect the longest prefix that forms a number, in a form strtod reads exactly.
-    std::string num;
     std::size_t i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        num.push_back(t[i++]);
+    const bool negative = i < n && t[i] == '-';
+    if (i < n && (t[i] == '+' || t[i] == '-'))
+        ++i;
     bool digits = false;
     bool point = false;
-    for (; i < t.size(); ++i) {
-        if (t[i] >= '0' && t[i] <= '9') {
-            num.push_back(t[i]);
+    bool exact = true; // a whole number of at most 15 digits, which a double holds exactly
+    std::uint64_t whole = 0;
+    for (; i < n; ++i) {
+        if (IsDigit(t[i])) {
             digits = true;
+            if (!point && whole < 100000000000000ull)
+                whole = whole * 10 + static_cast<unsigned>(t[i] - '0');
+            else
+                exact = false;
         } else if (t[i] == '.' && !point) {
-            num.push_back('.');
             point = true;
+            exact = false;
         } else {
             break;
         }
     }
     if (!digits)
         return 0;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+    std::size_t exponent = i;
+    if (i < n && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
         std::size_t j = i + 1;
-        std::string exp = "e";
-        if (j < t.size() && (t[j] == '+' || t[j] == '-'))
-            exp.push_back(t[j++]);
-        bool expDigits = false;
-        for (; j < t.size() && t[j] >= '0' && t[j] <= '9'; ++j) {
-            exp.push_back(t[j]);
-            expDigits = true;
-        }
-        if (expDigits)
-            num += exp;
+        if (j < n && (t[j] == '+' || t[j] == '-'))
+            ++j;
+        const std::size_t first = j;
+        while (j < n && IsDigit(t[j]))
+            ++j;
+        if (j > first)
+            exponent = j;
+    }
+    if (exact && exponent == i)
+        return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+
+    // A fraction or an exponent: hand the number, in a form strtod reads exactly, to strtod.
+    std::string num(t.substr(0, i));
+    if (exponent > i) {
+        num.push_back('e');
+        num.append(t.substr(i + 1, exponent - i - 1));
     }
     const double v = std::strtod(num.c_str(), nullptr);
     return std::isfinite(v) ? v : std::copysign(std::numeric_limits<double>::max(), v);
@@ -97,18 +119,15 @@ double TextValue(std::string_view s) {
 std::string NumText(double x) {
     if (std::isnan(x))
         x = 0;
-    std::string body;
     const double a = std::fabs(x);
+    char buf[64];
+    buf[0] = x < 0 ? '-' : ' ';
     if (a == std::floor(a) && a < 1e15) {
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%.0f", a);
-        body = buf;
-    } else {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.15g", a);
-        body = buf;
+        const auto r = std::to_chars(buf + 1, buf + sizeof buf, static_cast<std::uint64_t>(a));
+        return std::string(buf, r.ptr);
     }
-    return (x < 0 ? "-" : " ") + body;
+    std::snprintf(buf + 1, sizeof buf - 1, "%.15g", a);
+    return buf;
 }
 
 std::string NumTextTrim(double x) {
@@ -118,13 +137,23 @@ std::string NumTextTrim(double x) {
     return s;
 }
 
-std::string CellText(double x, int w) { return Right(Space(w) + NumText(x), w); }
+std::string CellText(double x, int w) {
+    if (w <= 0)
+        return {};
+    const std::string t = NumText(x);
+    const auto width = static_cast<std::size_t>(w);
+    return t.size() >= width ? t.substr(t.size() - width) : std::string(width - t.size(), ' ') + t;
+}
 
 double RoundHalfEven(double x) { return std::nearbyint(x); }
 
 double IntHalfUp(double x) { return std::floor(x + 0.5); }
 
-std::int16_t ClampToInt16(double x) { return static_cast<std::int16_t>(ClampInt(x, Int16Min, Int16Max)); }
+std::int16_t ClampToInt16(double x) {
+    if (std::isnan(x))
+        return 0;
+    return static_cast<std::int16_t>(ClampInt(x, Int16Min, Int16Max));
+}
 
 int ClampInt(double x, int lo, int hi) {
     if (std::isnan(x) || x < lo)

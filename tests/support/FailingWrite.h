@@ -1,0 +1,48 @@
+#pragma once
+
+// Stand-ins for write(2) in SaveOptions, to drive the save error paths without a full disk.
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <memory>
+
+#include "document/MarkrollFile.h"
+
+namespace markroll::test {
+
+/// Save options whose writes store the first `budget` bytes, `chunk` bytes at most per call, and then
+/// fail with errno `err` (or report 0 bytes written when err is 0), the way a filling disk behaves.
+inline SaveOptions FailingSave(std::size_t budget, int err, std::size_t chunk = 4096) {
+    SaveOptions options;
+    options.sync = false;
+    auto left = std::make_shared<std::size_t>(budget);
+    options.write = [left, err, chunk](int fd, const char* data, std::size_t size) -> long {
+        if (*left == 0) {
+            if (err == 0)
+                return 0;
+            errno = err;
+            return -1;
+        }
+        const std::size_t n = std::min({size, *left, chunk});
+        const ssize_t done = ::write(fd, data, n);
+        if (done > 0)
+            *left -= static_cast<std::size_t>(done);
+        return done;
+    };
+    return options;
+}
+
+/// Save options whose writes succeed but never take more than `chunk` bytes at a time.
+inline SaveOptions ShortWrites(std::size_t chunk) {
+    SaveOptions options;
+    options.sync = false;
+    options.write = [chunk](int fd, const char* data, std::size_t size) -> long {
+        return ::write(fd, data, std::min(size, chunk));
+    };
+    return options;
+}
+
+} // namespace markroll::test
