@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 #include "app/ChartPainter.h"
+#include "app/CommandButton.h"
 #include "app/ListCombo.h"
 #include "app/MrkInfo.h"
 #include "app/ShellText.h"
@@ -20,14 +22,6 @@
 namespace markroll {
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    // Enter belongs to the lists, where it commits a row; it must never press a button as well.
-    button->setAutoDefault(false);
-    return button;
-}
 
 // Room left between the controls and the overview, and around the overview.
 constexpr double GapTwips = 180;
@@ -54,8 +48,11 @@ CreateMR::CreateMR(AppState& state, QWidget* parent) : QDialog(parent), m_state(
     heading.setPointSizeF(heading.pointSizeF() * 1.15);
     labCats->setFont(heading);
 
+    // Each list shows only the selected row, so they need not stand side by side: the names list takes a row
+    // of its own, wide enough for the longest name (the overview's fixed left edge leaves no room for four
+    // columns), and the three numbers share the row below it.
     auto* lists = new QGridLayout;
-    lists->setHorizontalSpacing(4);
+    lists->setHorizontalSpacing(8);
     lists->setVerticalSpacing(2);
     const std::array<QString, 4> headers = {QStringLiteral("Catagory Name"), QStringLiteral("Weight"),
                                             QStringLiteral("Fields"), QStringLiteral("Length")};
@@ -65,14 +62,22 @@ CreateMR::CreateMR(AppState& state, QWidget* parent) : QDialog(parent), m_state(
         auto* list = new ListCombo(panel);
         list->setObjectName(QStringLiteral("cmbMRCat_%1").arg(i));
         cmbMRCat[static_cast<std::size_t>(i)] = list;
-        lists->addWidget(label, 0, i);
-        lists->addWidget(list, 1, i);
+        if (i == 0) {
+            lists->addWidget(label, 0, 0, 1, 4);
+            lists->addWidget(list, 1, 0, 1, 4);
+            lists->setRowMinimumHeight(2, 6);
+        } else {
+            lists->addWidget(label, 3, i - 1);
+            lists->addWidget(list, 4, i - 1);
+            // Room for the widest number the box takes (999 for a weight) and the drop-down button.
+            list->setMinimumContentsLength(3);
+            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            list->setFixedWidth(std::max(TwipsToPxX(900), list->sizeHint().width()));
+        }
         connect(list, &QComboBox::activated, this, [this, i](int row) { cmbMRCat_Click(i, row); });
         connect(list, &ListCombo::enterPressed, this, &CreateMR::cmbMRCat_Enter);
     }
-    lists->setColumnStretch(0, 1);
-    for (int i = 1; i < 4; ++i)
-        cmbMRCat[static_cast<std::size_t>(i)]->setFixedWidth(TwipsToPxX(720));
+    lists->setColumnStretch(3, 1);
 
     auto* labNumStu = new QLabel(QStringLiteral("Number of Students"), panel);
     labNumStu->setObjectName(QStringLiteral("labNumStu"));
@@ -94,18 +99,17 @@ CreateMR::CreateMR(AppState& state, QWidget* parent) : QDialog(parent), m_state(
     students->addStretch();
     students->addWidget(labCancel);
 
-    cmdEdit = MakeButton(panel, "cmdEdit", QStringLiteral("&Edit"));
-    cmdAdd = MakeButton(panel, "cmdAdd", QStringLiteral("&Add"));
-    cmdDelete = MakeButton(panel, "cmdDelete", QStringLiteral("&Delete"));
-    cmdDisp = MakeButton(panel, "cmdDisp", QStringLiteral("Dis&play"));
-    cmdInfo = MakeButton(panel, "cmdInfo", QStringLiteral("In&fo"));
-    cmdCreate = MakeButton(panel, "cmdCreate", QStringLiteral("&Create"));
-    cmdExit = MakeButton(panel, "cmdExit", QStringLiteral("E&xit"));
-    cmdAdd->setToolTip(QStringLiteral("Add a category before the selected one"));
-    cmdDelete->setToolTip(QStringLiteral("Delete the selected category"));
-    cmdDisp->setToolTip(QStringLiteral("Show the plan again"));
-    cmdInfo->setToolTip(QStringLiteral("Edit the markroll's information lines"));
-    cmdCreate->setToolTip(QStringLiteral("Create the markroll from this plan"));
+    cmdEdit = new CommandButton("cmdEdit", QStringLiteral("&Edit"), panel);
+    cmdAdd = new CommandButton("cmdAdd", QStringLiteral("&Add"), panel,
+                               QStringLiteral("Add a category before the selected one"));
+    cmdDelete = new CommandButton("cmdDelete", QStringLiteral("&Delete"), panel,
+                                  QStringLiteral("Delete the selected category"));
+    cmdDisp = new CommandButton("cmdDisp", QStringLiteral("Dis&play"), panel, QStringLiteral("Show the plan again"));
+    cmdInfo = new CommandButton("cmdInfo", QStringLiteral("In&fo"), panel,
+                                QStringLiteral("Edit the markroll's information lines"));
+    cmdCreate = new CommandButton("cmdCreate", QStringLiteral("&Create"), panel,
+                                  QStringLiteral("Create the markroll from this plan"));
+    cmdExit = new CommandButton("cmdExit", QStringLiteral("E&xit"), panel);
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(6);
@@ -220,8 +224,16 @@ void CreateMR::cmbMRCat_Enter() {
 void CreateMR::cmdEdit_Click() {
     if (!m_editing) {
         SetEditing(true);
+        // The teacher edits next: the selected category's name is ready to be typed over.
+        cmbMRCat[0]->setFocus();
+        cmbMRCat[0]->lineEdit()->selectAll();
         return;
     }
+    // The lists lock; the keyboard goes to the button that unlocks them again.
+    const QWidget* focus = focusWidget();
+    if (std::any_of(cmbMRCat.begin(), cmbMRCat.end(),
+                    [focus](const ListCombo* list) { return list == focus || list->isAncestorOf(focus); }))
+        cmdEdit->setFocus();
     // Cancel: whatever was typed and not committed goes; the committed rows are in the plan already.
     const int selected = m_lists.CurRow();
     m_lists = PlanLists::FromPlan(m_plan);
@@ -256,8 +268,7 @@ void CreateMR::cmdCreate_Click() {
     m_plan.PlanCats = static_cast<std::int16_t>(std::clamp<int>(m_plan.PlanCats, 3, MaxCats));
     NewCatView();
     if (MessageBox::Show(this, FromBytes(CreateConfirmation(m_plan.PlanCats, m_plan.PlanStudents)),
-                         MsgButtons::OkCancel, MsgIcon::Question,
-                         QStringLiteral("Create New Markroll")) != MsgAnswer::Ok)
+                         MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Create New Markroll")) != MsgAnswer::Ok)
         return;
     CreateDocument(m_state.doc, m_plan);
     m_state.FileName = "Untitled";
@@ -275,6 +286,16 @@ void CreateMR::cmdExit_Click() {
 
 void CreateMR::reject() {
     cmdExit_Click();
+}
+
+void CreateMR::keyPressEvent(QKeyEvent* event) {
+    // Escape while editing is "Canc&el": it drops what was typed and not committed and keeps the dialog with
+    // its plan. Only in the viewing mode does it leave the dialog, as "E&xit" does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && m_editing) {
+        cmdEdit_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace markroll

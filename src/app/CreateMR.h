@@ -38,6 +38,7 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void cmbMRCat_Click(int list, int row);

@@ -8,8 +8,11 @@
 namespace markroll {
 
 QValidator::State CodePageValidator::validate(QString& input, int& /*pos*/) const {
-    for (const QChar ch : input) {
-        if (!Representable(ch))
+    for (QChar& ch : input) {
+        // A pasted line break would end the text's line in the file; it becomes the blank the file would hold.
+        if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r'))
+            ch = QLatin1Char(' ');
+        else if (!Representable(ch))
             return Invalid;
     }
     return Acceptable;

@@ -5,7 +5,8 @@
 
 namespace markroll {
 
-/// Refuses, as they are typed, characters that the document's code page cannot hold.
+/// Refuses, as they are typed or pasted, characters that the document's code page cannot hold; line breaks,
+/// which a text of the file cannot hold, become blanks.
 class CodePageValidator : public QValidator {
     Q_OBJECT
 public:

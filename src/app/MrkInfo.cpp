@@ -2,28 +2,18 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/CommandButton.h"
 #include "app/ListCombo.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
 namespace markroll {
-
-namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(tip);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 MrkInfo::MrkInfo(AppState& state, QWidget* parent)
     : QDialog(parent), m_state(state), m_list(InfoList::FromDocument(state.doc)) {
@@ -59,10 +49,10 @@ MrkInfo::MrkInfo(AppState& state, QWidget* parent)
     labNumInfo->setObjectName(QStringLiteral("labNumInfo"));
     labNumInfo->setToolTip(QStringLiteral("Maximum of 16 Entries"));
 
-    cmdAdd = MakeButton(this, "cmdAdd", QStringLiteral("&Add"), QStringLiteral("Add New Item"));
-    cmdDelete = MakeButton(this, "cmdDelete", QStringLiteral("&Delete"), QStringLiteral("Delete Current Item"));
-    cmdApply = MakeButton(this, "cmdApply", QStringLiteral("A&pply"), QStringLiteral("Make Changes to Info"));
-    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("E&xit"), QString());
+    cmdAdd = new CommandButton("cmdAdd", QStringLiteral("&Add"), this, QStringLiteral("Add New Item"));
+    cmdDelete = new CommandButton("cmdDelete", QStringLiteral("&Delete"), this, QStringLiteral("Delete Current Item"));
+    cmdApply = new CommandButton("cmdApply", QStringLiteral("A&pply"), this, QStringLiteral("Make Changes to Info"));
+    cmdExit = new CommandButton("cmdExit", QStringLiteral("E&xit"), this);
 
     connect(m_texts, &QComboBox::activated, this, &MrkInfo::cmbMRInfo_Click);
     connect(m_texts, &ListCombo::enterPressed, this, &MrkInfo::cmbMRInfo_Enter);
@@ -137,9 +127,23 @@ void MrkInfo::cmdDelete_Click() {
     ShowSelection();
 }
 
+void MrkInfo::keyPressEvent(QKeyEvent* event) {
+    // Escape first drops what is being typed into the box and shows the line's text again; only when nothing
+    // is being typed does it leave the dialog, as "E&xit" does, and discard what was not applied.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        const QString line = FromBytes(m_list.Lines()[static_cast<std::size_t>(m_list.Current())].text);
+        if (m_texts->lineEdit()->text() != line) {
+            m_texts->lineEdit()->setText(line);
+            m_texts->lineEdit()->selectAll();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void MrkInfo::cmdApply_Click() {
-    if (MessageBox::Show(this, QStringLiteral("Apply Changes to Markroll Info ?"), MsgButtons::OkCancel,
-                         MsgIcon::Question, QStringLiteral("Change Markroll Info")) != MsgAnswer::Ok)
+    if (MessageBox::Show(this, QStringLiteral("Apply Changes to Markroll Info ?"), MsgButtons::OkCancel, MsgIcon::None,
+                         QStringLiteral("Change Markroll Info")) != MsgAnswer::Ok)
         return;
     m_list.ApplyTo(m_state.doc);
     m_applied = true;

@@ -27,6 +27,9 @@ public:
     /// True once the lines were written into the document.
     bool Applied() const { return m_applied; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void cmbMRInfo_Click(int index);
     void cmbMRInfo_Enter();

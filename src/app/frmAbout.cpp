@@ -44,7 +44,6 @@ frmAbout::frmAbout(AppState& /*state*/, QWidget* parent) : QDialog(parent) {
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 

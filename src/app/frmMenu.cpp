@@ -181,7 +181,7 @@ bool frmMenu::AskToSaveChanges() {
     if (!HasUnsavedChanges())
         return true;
     switch (MessageBox::Show(this, SaveChangesQuestion(PathText(m_state.FileName)), MsgButtons::YesNoCancel,
-                             MsgIcon::Question, QString::fromLatin1(AppName))) {
+                             MsgIcon::None, QString::fromLatin1(AppName))) {
     case MsgAnswer::Yes:
         return Save();
     case MsgAnswer::No:
@@ -194,7 +194,7 @@ bool frmMenu::AskToSaveChanges() {
 }
 
 void frmMenu::New() {
-    if (MessageBox::Show(this, QStringLiteral("Create New Markroll"), MsgButtons::OkCancel, MsgIcon::Question,
+    if (MessageBox::Show(this, QStringLiteral("Create New Markroll"), MsgButtons::OkCancel, MsgIcon::None,
                          QStringLiteral("New")) != MsgAnswer::Ok)
         return;
     if (!AskToSaveChanges())
@@ -205,7 +205,7 @@ void frmMenu::New() {
     dialog.exec();
     if (dialog.Created()) {
         setWindowTitle(MainCaption(PathText(m_state.FileName)));
-        if (MessageBox::Show(this, QStringLiteral("Save New Markroll"), MsgButtons::OkCancel, MsgIcon::Question,
+        if (MessageBox::Show(this, QStringLiteral("Save New Markroll"), MsgButtons::OkCancel, MsgIcon::None,
                              QStringLiteral("Markroll Created")) == MsgAnswer::Ok)
             SaveAs();
     }
@@ -305,7 +305,7 @@ bool frmMenu::ConfirmExit() {
     if (!m_state.DocumentOpen())
         return true;
     switch (MessageBox::Show(this, QStringLiteral("Save Markroll Before Exiting ?"), MsgButtons::YesNoCancel,
-                             MsgIcon::Question, QStringLiteral("Exit Markroll Program"))) {
+                             MsgIcon::None, QStringLiteral("Exit Markroll Program"))) {
     case MsgAnswer::Yes:
         // A cancelled or failed save keeps the program running, so the document is not lost.
         return SaveAs();

@@ -129,6 +129,21 @@ private slots:
         QCOMPARE(m_dialog->childAt(box.center()), nullptr);
     }
 
+    // The boxes show the longest text they take in full: a name of 16 wide letters, a weight of 999.
+    void theBoxesShowTheLongestTexts() {
+        Open();
+        const auto fits = [](QComboBox* list, const QString& text) {
+            QLineEdit* edit = list->lineEdit();
+            const int room = edit->contentsRect().width() - edit->textMargins().left() - edit->textMargins().right();
+            // QLineEdit keeps two pixels free on either side of its text.
+            return QFontMetrics(edit->font()).horizontalAdvance(text) <= room - 4;
+        };
+        QVERIFY(fits(List(0), QString(MaxNameLen, QLatin1Char('W'))));
+        QVERIFY(fits(List(1), QStringLiteral("999")));
+        QVERIFY(fits(List(2), QStringLiteral("64")));
+        QVERIFY(fits(List(3), QStringLiteral("4")));
+    }
+
     void openingWithADocumentKeepsItsNameAndCopiesItsPlan() {
         m_state->doc = MakeDocument(12, {{"Tests", 60, 5, 3}, {"Labs", 40, 3, 2}});
         m_state->FileName = "/home/t/bio.mrk";
@@ -324,6 +339,8 @@ private slots:
         QCOMPARE(box->text(), QString::number(students));
         QCOMPARE(MessageBox::Asked().front().text,
                  QStringLiteral("Create New Markroll With:\n 5 Catagories\n %1 Students").arg(students));
+        QCOMPARE(MessageBox::Asked().front().buttons, MsgButtons::OkCancel);
+        QCOMPARE(MessageBox::Asked().front().icon, MsgIcon::None);
         QCOMPARE(int(m_state->doc.NumStudents), students);
         QVERIFY(m_dialog->Created());
         QCOMPARE(m_state->FileName, std::string("Untitled"));
@@ -363,6 +380,58 @@ private slots:
         Button("cmdExit")->click();
         QVERIFY(m_state->Changed);
         QVERIFY(!m_dialog->isVisible());
+        QVERIFY(!m_dialog->Created());
+    }
+
+    // Escape while editing cancels the editing as "Canc&el" does and keeps the plan; in the viewing mode it
+    // leaves the dialog as "E&xit" does.
+    void escapeCancelsEditingBeforeItLeaves() {
+        Open();
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        Button("cmdEdit")->click();
+        QVERIFY(List(0)->lineEdit()->hasFocus());
+        Commit(1, "Homework", "20", "10", "2");
+        TypeInto(List(0), "Not committed");
+        QTest::keyClick(List(0)->lineEdit(), Qt::Key_Escape);
+
+        QVERIFY(m_dialog->isVisible());
+        QVERIFY(!m_state->Changed);
+        QCOMPARE(Label("labCancel"), QStringLiteral("Old"));
+        QCOMPARE(Button("cmdEdit")->text(), QStringLiteral("&Edit"));
+        QVERIFY(Button("cmdEdit")->hasFocus());
+        QCOMPARE(Items(0), QStringList({"Catagory 2", "Homework", "Catagory 4"}));
+        QCOMPARE(Q(m_dialog->Plan().PlanName[3]), QStringLiteral("Homework"));
+
+        QTest::keyClick(Button("cmdEdit"), Qt::Key_Escape);
+        QVERIFY(!m_dialog->isVisible());
+        QVERIFY(m_state->Changed);
+        QVERIFY(!m_dialog->Created());
+    }
+
+    // The keyboard alone: Tab reaches the buttons and Enter presses the one that has the focus, while Enter in
+    // a list only commits the row.
+    void enterPressesTheFocusedButton() {
+        Open();
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        Button("cmdEdit")->setFocus();
+        QTest::keyClick(Button("cmdEdit"), Qt::Key_Return);
+        QCOMPARE(Label("labCancel"), QStringLiteral("New"));
+
+        PressEnter(List(0));
+        QCOMPARE(List(0)->count(), 3);
+        QVERIFY(MessageBox::Asked().empty());
+
+        Button("cmdAdd")->setFocus();
+        QTest::keyClick(Button("cmdAdd"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(Items(0), QStringList({"Catagory???", "Catagory 2", "Catagory 3", "Catagory 4"}));
+
+        MessageBox::SetNextAnswer(MsgAnswer::Cancel);
+        Button("cmdCreate")->setFocus();
+        QTest::keyClick(Button("cmdCreate"), Qt::Key_Return);
+        QCOMPARE(MessageBox::Asked().size(), std::size_t(1));
+        QCOMPARE(MessageBox::Asked().front().title, QStringLiteral("Create New Markroll"));
         QVERIFY(!m_dialog->Created());
     }
 

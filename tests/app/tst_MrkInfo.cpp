@@ -1,5 +1,6 @@
 // The information dialog: the list of lines, Enter, Add, Delete and Apply.
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,6 +111,29 @@ private slots:
         QVERIFY(m_dialog->isVisible());
     }
 
+    // Pasted text: a line break would end the line in the file, so it becomes a blank; a text holding a
+    // character outside the code page is refused whole.
+    void pastedTextIsKeptToWhatTheFileHolds_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("two lines") << "Room 12\nBuilding C" << QByteArray("Room 12 Building C");
+        QTest::newRow("Windows line end") << "Room 12\r\n" << QByteArray("Room 12  ");
+        QTest::newRow("tab kept") << "Room\t12" << QByteArray("Room\t12");
+        QTest::newRow("outside the code page") << QStringLiteral("Room \u2116 12") << QByteArray("Class Term???");
+    }
+
+    void pastedTextIsKeptToWhatTheFileHolds() {
+        QFETCH(QString, pasted);
+        QFETCH(QByteArray, stored);
+        Open();
+        PickRow(Texts(), 3);
+        QApplication::clipboard()->setText(pasted);
+        Texts()->lineEdit()->selectAll();
+        Texts()->lineEdit()->paste();
+        PressEnter(Texts());
+        QCOMPARE(m_dialog->List().Lines()[3].text, stored.toStdString());
+    }
+
     void selectingTheVersionLineSelectsClassName() {
         Open();
         QTest::keyClick(Texts(), Qt::Key_Up);
@@ -183,6 +207,7 @@ private slots:
         QCOMPARE(MessageBox::Asked().front().title, QStringLiteral("Change Markroll Info"));
         QCOMPARE(MessageBox::Asked().front().text, QStringLiteral("Apply Changes to Markroll Info ?"));
         QCOMPARE(MessageBox::Asked().front().buttons, MsgButtons::OkCancel);
+        QCOMPARE(MessageBox::Asked().front().icon, MsgIcon::None);
         QCOMPARE(Texts()->count(), 9);
         QVERIFY(!m_dialog->Applied());
     }
@@ -193,6 +218,51 @@ private slots:
         PressEnter(Texts());
         const Document before = m_state->doc;
         Button("cmdExit")->click();
+        QVERIFY(!m_dialog->isVisible());
+        QCOMPARE(m_state->doc, before);
+    }
+
+    // Enter in the texts box commits the line; Enter on a button that has the focus presses it.
+    void enterPressesTheFocusedButton() {
+        Open();
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        QVERIFY(Texts()->lineEdit()->hasFocus());
+        TypeInto(Texts(), "Algebra 2");
+        PressEnter(Texts());
+        QCOMPARE(Texts()->count(), 8);
+        QVERIFY(MessageBox::Asked().empty());
+
+        QTest::keyClick(Texts()->lineEdit(), Qt::Key_Tab);
+        QVERIFY(Button("cmdAdd")->hasFocus());
+        QTest::keyClick(Button("cmdAdd"), Qt::Key_Return);
+        QCOMPARE(Texts()->count(), 9);
+
+        MessageBox::SetNextAnswer(MsgAnswer::Ok);
+        Button("cmdApply")->setFocus();
+        QTest::keyClick(Button("cmdApply"), Qt::Key_Return);
+        QCOMPARE(int(m_state->doc.LastInfo), 8);
+        QCOMPARE(m_state->doc.InfoLine[1], std::string("Algebra 2"));
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    // Escape drops the typing that was not committed; with nothing typed it leaves as "E&xit" does.
+    void escapeDropsTypingBeforeItLeaves() {
+        Open();
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        TypeInto(Texts(), "Algebra 2");
+        PressEnter(Texts());
+        PickRow(Texts(), 4);
+        TypeInto(Texts(), "Not committed");
+        QTest::keyClick(Texts()->lineEdit(), Qt::Key_Escape);
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(Texts()->lineEdit()->text(), QStringLiteral("Instructor???"));
+        QCOMPARE(m_dialog->List().Lines()[4].text, std::string("Instructor???"));
+        QCOMPARE(m_dialog->List().Lines()[1].text, std::string("Algebra 2"));
+
+        const Document before = m_state->doc;
+        QTest::keyClick(Texts()->lineEdit(), Qt::Key_Escape);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_state->doc, before);
     }

@@ -2,6 +2,7 @@
 // rendered into it as a PNG file, so its look can be checked by eye.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -88,6 +89,12 @@ private slots:
         for (int i = 0; i < 7; ++i)
             dialog.findChild<QPushButton*>("cmdAdd")->click();
         Save(&dialog, QStringLiteral("CreateMR-edit-ten-categories"));
+        // The widest line a plan can have: the overview's card grows with it.
+        TypeInto(dialog.findChild<QComboBox*>("cmbMRCat_0"), QStringLiteral("Laboratory Works"));
+        TypeInto(dialog.findChild<QComboBox*>("cmbMRCat_1"), QStringLiteral("999"));
+        TypeInto(dialog.findChild<QComboBox*>("cmbMRCat_2"), QStringLiteral("64"));
+        PressEnter(dialog.findChild<QComboBox*>("cmbMRCat_0"));
+        Save(&dialog, QStringLiteral("CreateMR-edit-widest-line"));
         dialog.hide();
     }
 

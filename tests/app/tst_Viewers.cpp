@@ -147,6 +147,26 @@ private slots:
         QVERIFY(!about.isVisible());
     }
 
+    // Enter presses the button that has the focus; the default "&OK" takes it only from elsewhere.
+    void aboutBoxEnterKey() {
+        AppState state;
+        frmAbout about(state);
+        about.show();
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        auto* sysInfo = about.findChild<QPushButton*>("cmdSysInfo");
+        sysInfo->setFocus();
+        SystemInfo::SetNextResult(false);
+        MessageBox::SetNextAnswer(MsgAnswer::Ok);
+        QTest::keyClick(sysInfo, Qt::Key_Return);
+        QCOMPARE(MessageBox::Asked().size(), std::size_t(1));
+        QVERIFY(about.isVisible());
+
+        about.findChild<QPushButton*>("cmdOK")->setFocus();
+        QTest::keyClick(about.findChild<QPushButton*>("cmdOK"), Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+    }
+
     void splashWaitsForStart() {
         AppState state;
         frmLogo logo(state);

@@ -170,6 +170,8 @@ private slots:
         QCOMPARE(asked[2].title, QStringLiteral("Markroll Created"));
         QCOMPARE(asked[2].text, QStringLiteral("Save New Markroll"));
         QCOMPARE(asked[2].buttons, MsgButtons::OkCancel);
+        for (const MessageRequest& box : asked)
+            QCOMPARE(box.icon, MsgIcon::None);
 
         QCOMPARE(FileDialog::Asked().size(), std::size_t(1));
         const FileDialogOptions& options = FileDialog::Asked().front();
@@ -465,6 +467,7 @@ private slots:
         QCOMPARE(question.title, QStringLiteral("Exit Markroll Program"));
         QCOMPARE(question.text, QStringLiteral("Save Markroll Before Exiting ?"));
         QCOMPARE(question.buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(question.icon, MsgIcon::None);
         QCOMPARE(QFile::exists(Q(copy)), save == "chosen");
         if (save == "chosen")
             QCOMPARE(ReadBytes(copy), SerializeMarkroll(m_state->doc));
