@@ -1,12 +1,14 @@
 #include "editor/EditData.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/MrkInfo.h"
 #include "document/TextNumber.h"
@@ -137,9 +139,15 @@ void EditData::PlaceControls() {
     }
     const int barHeight = TwipsToPxY(SBarHeightTw);
     m_sbar->setGeometry(0, height() - barHeight, width(), barHeight);
+    // On a screen narrower than the panels they shrink alike, so the switches at the right end (direction
+    // and edit length) stay on the screen and can be clicked.
+    int total = 0;
+    for (int i = 1; i <= NumPanels; ++i)
+        total += PanelWidth[static_cast<std::size_t>(i)];
+    const double scale = std::min(1.0, static_cast<double>(width()) / TwipsToPxX(total));
     int x = 0;
     for (int i = 1; i <= NumPanels; ++i) {
-        const int w = TwipsToPxX(PanelWidth[static_cast<std::size_t>(i)]);
+        const int w = static_cast<int>(TwipsToPxX(PanelWidth[static_cast<std::size_t>(i)]) * scale);
         m_panel[static_cast<std::size_t>(i)]->setGeometry(x, 0, w, barHeight);
         x += w;
     }
@@ -505,6 +513,13 @@ void EditData::paintEvent(QPaintEvent* event) {
         m_renderer.PaintCell(painter, page, m_cursor.CurX, m_cursor.CurY, m_cursor.CurCode, m_state.Display.FgColor[e],
                              m_state.Display.BgColor[e]);
     }
+}
+
+void EditData::closeEvent(QCloseEvent* event) {
+    // Closing the window ends edit mode like Escape does, so what was typed is not left with stale totals.
+    if (m_cursor.Editing)
+        EditExit();
+    QWidget::closeEvent(event);
 }
 
 void EditData::showEvent(QShowEvent* event) {

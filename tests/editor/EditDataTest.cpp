@@ -19,6 +19,7 @@
 #include "document/TextNumber.h"
 #include "editor/EditData.h"
 #include "editor/EditDisp.h"
+#include "editor/EditorTestSupport.h"
 #include "editor/PopUpChg.h"
 #include "editor/PopUpInfo.h"
 #include "platform/InputBox.h"
@@ -30,96 +31,22 @@
 using namespace markroll;
 using markroll::test::Field;
 using markroll::test::MakeDocument;
+using markroll::test::OnModal;
+using markroll::test::Pixel;
+using markroll::test::SendText;
 using markroll::test::SetField;
 
 namespace {
-
-// Watchers of OnModal that have not met their window yet.
-QList<QPointer<QTimer>> PendingModals;
-
-// Runs `action` on the next modal window once it is up. Whatever the action leaves open is closed, so a
-// failing check never leaves the test waiting on a dialog.
-void OnModal(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
-    PendingModals << timer;
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-        if (QApplication::activeModalWidget() == modal)
-            modal->close();
-    });
-    timer->start(10);
-}
 
 // Five students, "Tests" with fields 1..3 and "Homework" with fields 1..2.
 Document Fixture() {
     return MakeDocument(5, {{"Tests", 40, 4, 3}, {"Homework", 60, 3, 3}});
 }
 
-struct Editor {
-    AppState state;
-    std::unique_ptr<EditData> window;
-
-    explicit Editor(Document doc = Fixture()) {
-        state.doc = std::move(doc);
-        state.FileName = "class.mrk";
-        window = std::make_unique<EditData>(state);
-        window->show();
-        (void)QTest::qWaitForWindowExposed(window.get());
-    }
-
-    EditData* w() const { return window.get(); }
-    const EditCursor& cur() const { return window->Cursor(); }
-    const PageLayout& page() const { return window->Layout(); }
-
-    void Click(const char* name) const {
-        auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-        QVERIFY2(button, name);
-        QVERIFY2(button->isVisible() && button->isEnabled(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void Panel(int i) const {
-        auto* panel = window->findChild<QLabel*>(QStringLiteral("SBar_%1").arg(i));
-        QVERIFY(panel && panel->isVisible());
-        QTest::mouseClick(panel, Qt::LeftButton);
-    }
-    QString PanelText(int i) const { return window->findChild<QLabel*>(QStringLiteral("SBar_%1").arg(i))->text(); }
-    QStringList Panels() const {
-        QStringList texts;
-        for (int i = 1; i <= 9; ++i)
-            texts << PanelText(i);
-        return texts;
-    }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) const { QTest::keyClick(w(), key, mods); }
-    void Type(const char* text) const { QTest::keyClicks(w(), QString::fromLatin1(text)); }
-    // Moves to category c with "&Cat".
-    void ToCat(int c) const {
-        for (int i = 0; i < 12 && state.EdCat != c; ++i)
-            Click("Ecmd_1");
-        QCOMPARE(int(state.EdCat), c);
-    }
-    // A point in the middle of the character cell at (x, y) twips.
-    QPoint At(double x, double y) const { return {TwipsToPxX(x + page().CharW / 2), TwipsToPxY(y + page().CharH / 2)}; }
-    QPoint FieldPoint(int field, int row) const {
-        return At(page().FieldX(field) + 2 * page().CharW, page().RowY(row, state.doc.NumStudents));
-    }
-    int Possible() const { return state.doc.PossibleRow(); }
+// The editor on the fixture unless a test brings its own document.
+struct Editor : test::Editor {
+    explicit Editor(Document doc = Fixture()) : test::Editor(std::move(doc)) {}
 };
-
-QColor Pixel(QWidget* widget, int x, int y) {
-    return widget->grab().toImage().pixelColor(x, y);
-}
-
-void SendText(QWidget* w, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
-}
 
 // Records the regions the editor repaints.
 class PaintSpy : public QObject {
@@ -145,17 +72,7 @@ private slots:
 
     // A watcher still waiting means a window that should have opened did not; it must not catch the next
     // test's window either.
-    void cleanup() {
-        bool waiting = false;
-        for (QPointer<QTimer>& timer : PendingModals) {
-            if (timer && timer->isActive()) {
-                waiting = true;
-                delete timer;
-            }
-        }
-        PendingModals.clear();
-        QVERIFY2(!waiting, "an expected modal window never opened");
-    }
+    void cleanup() { QVERIFY2(!test::DropPendingModals(), "an expected modal window never opened"); }
 
     void opensOnSummaryWithDefaultsAndButtons() {
         Document doc = Fixture();
@@ -413,6 +330,53 @@ private slots:
         QCOMPARE(e.cur().EdPos, 4);
     }
 
+    // The cursor cell is drawn inverted in the colours of its zone's element; the cell it leaves shows the page
+    // again (on the possible points, the bar under the ID# and name, not the colours of the cursor).
+    void cursorCellIsDrawnInverted_data() {
+        QTest::addColumn<int>("cat");
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<int>("downs"); // negative: up
+        QTest::addColumn<int>("element");
+        // The element of the page under the cell, which shows again when the cursor has left it.
+        QTest::addColumn<int>("page");
+        QTest::newRow("data, possible points") << 2 << 0 << 0 << int(ElemBar) << int(ElemBar);
+        QTest::newRow("data, student") << 2 << 0 << 1 << int(ElemData) << int(ElemData);
+        QTest::newRow("ID#") << 0 << 0 << 0 << int(ElemId) << int(ElemId);
+        QTest::newRow("ID#, possible points") << 0 << 0 << -1 << int(ElemData) << int(ElemBar);
+        QTest::newRow("name") << 0 << 1 << 0 << int(ElemName) << int(ElemName);
+        QTest::newRow("adjustment") << 0 << 2 << 0 << int(ElemData) << int(ElemData);
+        QTest::newRow("adjustment, possible points") << 0 << 2 << -1 << int(ElemBar) << int(ElemBar);
+        QTest::newRow("grade") << 0 << 3 << 0 << int(ElemTotals) << int(ElemTotals);
+    }
+    void cursorCellIsDrawnInverted() {
+        QFETCH(int, cat);
+        QFETCH(int, tabs);
+        QFETCH(int, downs);
+        QFETCH(int, element);
+        QFETCH(int, page);
+        Editor e;
+        e.ToCat(cat);
+        e.Click("Ecmd_6");
+        for (int i = 0; i < tabs; ++i)
+            e.Key(Qt::Key_Tab);
+        for (int i = 0; i < std::abs(downs); ++i)
+            e.Key(downs > 0 ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(e.cur().CursorElement(), element);
+        const DisplaySettings& d = e.state.Display;
+        const auto e_ = static_cast<std::size_t>(element);
+        // A corner of the cell, where no glyph is drawn.
+        const auto corner = [&e](float x, float y) {
+            const QRectF cell = e.w()->Renderer().ToPx(x, y, e.page().CharW, e.page().CharH);
+            return e.w()->grab().toImage().pixelColor(QPoint(int(std::ceil(cell.left())), int(std::ceil(cell.top()))));
+        };
+        const float x = e.cur().CurX;
+        const float y = e.cur().CurY;
+        QCOMPARE(corner(x, y), QColor::fromRgb(QRgb(d.FgColor[e_])));
+        e.Key(Qt::Key_Right);
+        QVERIFY(e.cur().CurX != x);
+        QTRY_COMPARE(corner(x, y), QColor::fromRgb(QRgb(d.BgColor[static_cast<std::size_t>(page)])));
+    }
+
     void backspaceAndEnterDoNothing() {
         Editor e;
         e.ToCat(2);
@@ -456,12 +420,36 @@ private slots:
         QCOMPARE(Field(e.state.doc, 2, 2, 0), std::string("  50"));
     }
 
+    // Closing the window in edit mode ends edit mode: the totals of what was typed are not left stale.
+    void closingWhileEditingRecalculates() {
+        Editor e;
+        e.ToCat(2);
+        e.Click("Ecmd_6");
+        e.Type(" 10");
+        e.Key(Qt::Key_Down);
+        e.Key(Qt::Key_Tab);
+        e.Type("  7");
+        QCOMPARE(Field(e.state.doc, 1, 2, 0), std::string(" ..."));
+        QVERIFY(e.w()->close());
+        QVERIFY(!e.w()->Editing());
+        QCOMPARE(Field(e.state.doc, 1, 2, 0), std::string("  70"));
+        QCOMPARE(Field(e.state.doc, 1, 0, 1), std::string("  70"));
+    }
+
     void statusBarPanels() {
         Editor e;
         e.ToCat(2);
         e.Click("Ecmd_6");
         QCOMPARE(e.Panels(), (QStringList{"ESC", "Category 2", "Group 1", "Possible Pts", "Page 1", "Field 1", "Pos 1",
                                           "Hort", "EL=  3"}));
+        // All nine fit on the screen, the switches at the right end too, each wide enough for its text.
+        auto* bar = e.w()->findChild<QWidget*>("SBar");
+        for (int i = 1; i <= 9; ++i) {
+            auto* panel = bar->findChild<QLabel*>(QStringLiteral("SBar_%1").arg(i));
+            QVERIFY2(panel->geometry().right() < bar->width(), qPrintable(panel->objectName()));
+            QVERIFY2(panel->fontMetrics().horizontalAdvance(panel->text()) + 8 < panel->width(),
+                     qPrintable(panel->objectName()));
+        }
         e.Panel(8);
         QCOMPARE(e.PanelText(8), QStringLiteral("Vert"));
         e.Panel(8);
@@ -617,9 +605,7 @@ private slots:
         QTest::mouseClick(e.w(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier, e.FieldPoint(1, 1));
         QTest::mouseClick(e.w(), Qt::LeftButton, Qt::AltModifier, e.FieldPoint(1, 1));
         QVERIFY(!opened);
-        for (QPointer<QTimer>& timer : PendingModals)
-            delete timer;
-        PendingModals.clear();
+        test::DropPendingModals();
     }
 
     void headerLabelsEditDescriptions() {
