@@ -13,7 +13,7 @@
 #include "app/ChartPainter.h"
 #include "app/CommandButton.h"
 #include "app/ListCombo.h"
-#include "app/MrkInfo.h"
+#include "grading/MrkInfo.h"
 #include "app/ShellText.h"
 #include "document/MarkrollFile.h"
 #include "platform/MessageBox.h"

@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/MrkInfo.h"
+#include "grading/MrkInfo.h"
 #include "document/TextNumber.h"
 #include "editor/ClickLabel.h"
 #include "editor/EditDisp.h"

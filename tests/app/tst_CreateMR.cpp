@@ -9,7 +9,7 @@
 #include "app/AppTestSupport.h"
 #include "app/CreateMR.h"
 #include "app/ListCombo.h"
-#include "app/MrkInfo.h"
+#include "grading/MrkInfo.h"
 #include "document/MarkrollFile.h"
 #include "platform/Platform.h"
 #include "support/TestDocuments.h"

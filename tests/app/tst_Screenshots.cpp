@@ -10,9 +10,9 @@
 #include <QTest>
 
 #include "app/AppTestSupport.h"
-#include "app/CatView.h"
+#include "modify/CatView.h"
 #include "app/CreateMR.h"
-#include "app/MrkInfo.h"
+#include "grading/MrkInfo.h"
 #include "app/frmAbout.h"
 #include "app/frmLogo.h"
 #include "app/frmMenu.h"

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "app/AppTestSupport.h"
-#include "app/CatView.h"
+#include "modify/CatView.h"
 #include "app/CategoryChart.h"
 #include "app/ChartPainter.h"
 #include "app/frmAbout.h"

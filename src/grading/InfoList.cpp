@@ -1,4 +1,4 @@
-#include "app/InfoList.h"
+#include "grading/InfoList.h"
 
 #include <algorithm>
 #include <array>

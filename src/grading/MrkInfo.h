@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/InfoList.h"
+#include "grading/InfoList.h"
 #include "document/Document.h"
 
 class QComboBox;

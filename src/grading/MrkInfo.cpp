@@ -1,4 +1,4 @@
-#include "app/MrkInfo.h"
+#include "grading/MrkInfo.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

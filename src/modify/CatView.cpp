@@ -1,4 +1,4 @@
-#include "app/CatView.h"
+#include "modify/CatView.h"
 
 #include <QPainter>
 

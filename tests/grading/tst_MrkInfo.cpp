@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/AppTestSupport.h"
-#include "app/MrkInfo.h"
+#include "grading/MrkInfo.h"
 #include "support/TestDocuments.h"
 
 using namespace markroll;
