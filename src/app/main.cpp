@@ -10,20 +10,46 @@
 #include "app/frmMenu.h"
 #include "document/Document.h"
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(markroll::AppName));
-    QApplication::setApplicationVersion(QString::fromLatin1(markroll::AppVersion));
-    QApplication::setWindowIcon(markroll::EmblemIcon());
-    // Only Exit (or the main window's close control, which runs it) ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
+namespace {
 
-    QCommandLineParser parser;
+void SetUpParser(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName(QString::fromLatin1(markroll::AppName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(markroll::AppVersion));
     parser.setApplicationDescription(QStringLiteral("Utility to Maintain and Report Academic Grades"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A markroll file (.mrk) to open."),
                                  QStringLiteral("[FILE]"));
+}
+
+// --help and --version answer on the terminal, also where no display can be opened.
+bool AsksForInformation(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--help" || a == "-h" || a == "--help-all" || a == "--version" || a == "-v")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (AsksForInformation(argc, argv)) {
+        QCoreApplication info(argc, argv);
+        QCommandLineParser parser;
+        SetUpParser(parser);
+        parser.process(info);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(markroll::EmblemIcon());
+    // Only Exit (or the main window's close control, which runs it) ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    SetUpParser(parser);
     parser.process(app);
 
     markroll::AppState state;
