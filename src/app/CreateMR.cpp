@@ -272,7 +272,8 @@ void CreateMR::cmdCreate_Click() {
         return;
     CreateDocument(m_state.doc, m_plan);
     m_state.FileName = "Untitled";
-    m_state.SavedImage = SerializeMarkroll(m_state.doc);
+    // A new markroll exists nowhere on disk: it counts as unsaved until it is saved.
+    m_state.SavedImage.clear();
     m_state.EdCat = 0;
     m_state.EdGroup = 1;
     m_state.EdPage = 1;

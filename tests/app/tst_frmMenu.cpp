@@ -183,6 +183,29 @@ private slots:
         QVERIFY(QFileInfo(options.initialDir).isDir());
     }
 
+    void aNewMarkrollNotSavedCountsAsUnsaved() {
+        MessageBox::SetNextAnswer(MsgAnswer::Ok);     // Create New Markroll
+        MessageBox::SetNextAnswer(MsgAnswer::Ok);     // the dialog's confirmation
+        MessageBox::SetNextAnswer(MsgAnswer::Cancel); // Save New Markroll: not now
+        WhenModal<CreateMR>([](CreateMR* dialog) {
+            dialog->findChild<QPushButton*>("cmdCreate")->click();
+            dialog->findChild<QPushButton*>("cmdExit")->click();
+        });
+        Item("mnuNew")->trigger();
+        QCOMPARE(m_state->FileName, std::string("Untitled"));
+        QVERIFY(m_menu->HasUnsavedChanges());
+
+        // Opening another file first offers to save the new one; Cancel keeps it.
+        MessageBox::ClearAsked();
+        MessageBox::SetNextAnswer(MsgAnswer::Cancel);
+        const Document created = m_state->doc;
+        Item("mnuOpen")->trigger();
+        QCOMPARE(MessageBox::Asked().size(), std::size_t(1));
+        QCOMPARE(MessageBox::Asked().front().text, QStringLiteral("Save changes to Untitled ?"));
+        QCOMPARE(FileDialog::Asked().size(), std::size_t(0));
+        QCOMPARE(m_state->doc, created);
+    }
+
     void newWithoutCreatingKeepsTheOpenDocument() {
         const std::string path = OpenDocument(MakeDocument(12, {{"Tests", 60}, {"Labs", 40}}));
         const Document before = m_state->doc;
