@@ -10,12 +10,12 @@
 #include <QTest>
 
 #include "app/AppTestSupport.h"
-#include "modify/CatView.h"
 #include "app/CreateMR.h"
-#include "grading/MrkInfo.h"
 #include "app/frmAbout.h"
 #include "app/frmLogo.h"
 #include "app/frmMenu.h"
+#include "grading/MrkInfo.h"
+#include "modify/CatView.h"
 #include "platform/Platform.h"
 #include "support/TestDocuments.h"
 
@@ -75,7 +75,6 @@ private slots:
         }
         state.doc = SampleDocument();
         state.FileName = "/home/teacher/Grades/biology-10b.mrk";
-        state.SavedImage = "";
         menu.setWindowTitle(QStringLiteral("Markroll v3.00   /home/teacher/Grades/biology-10b.mrk"));
         menu.update();
         Save(&menu, QStringLiteral("frmMenu-document"));
@@ -95,7 +94,6 @@ private slots:
         TypeInto(dialog.findChild<QComboBox*>("cmbMRCat_2"), QStringLiteral("64"));
         PressEnter(dialog.findChild<QComboBox*>("cmbMRCat_0"));
         Save(&dialog, QStringLiteral("CreateMR-edit-widest-line"));
-        dialog.hide();
     }
 
     void createDialogWithDocument() {
@@ -104,7 +102,6 @@ private slots:
         state.FileName = "/home/teacher/Grades/biology-10b.mrk";
         CreateMR dialog(state);
         Save(&dialog, QStringLiteral("CreateMR-from-document"));
-        dialog.hide();
     }
 
     void infoDialog() {
@@ -113,7 +110,6 @@ private slots:
         MrkInfo dialog(state);
         dialog.findChild<QPushButton*>("cmdAdd")->click();
         Save(&dialog, QStringLiteral("MrkInfo"));
-        dialog.hide();
     }
 
     void categoriesViewer() {
@@ -121,11 +117,9 @@ private slots:
         state.doc = SampleDocument();
         CatView view(state);
         Save(&view, QStringLiteral("CatView"));
-        view.hide();
         state.doc = MaximalDocument();
         CatView full(state);
         Save(&full, QStringLiteral("CatView-ten-categories"));
-        full.hide();
     }
 
     void helpContents() {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -13,11 +14,9 @@
 #include "app/AppTestSupport.h"
 #include "app/CreateMR.h"
 #include "app/DataEditorFactory.h"
-#include "app/ShellText.h"
 #include "app/frmAbout.h"
 #include "app/frmMenu.h"
 #include "document/MarkrollFile.h"
-#include "document/NewDocument.h"
 #include "platform/Platform.h"
 #include "support/TempDir.h"
 #include "support/TestDocuments.h"
@@ -27,13 +26,22 @@ using namespace markroll::test;
 
 namespace {
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 /// The file of a new markroll made from the default plan.
 std::string DefaultImage() {
     return SerializeMarkroll(DefaultDocument());
+}
+
+/// Scripts the next New: the default plan is created, then the dialog is left.
+void CreateDefaultWhenAsked() {
+    WhenModal<CreateMR>([](CreateMR* dialog) {
+        dialog->findChild<QPushButton*>("cmdCreate")->click();
+        dialog->findChild<QPushButton*>("cmdExit")->click();
+    });
+}
+
+void Answer(std::initializer_list<MsgAnswer> answers) {
+    for (const MsgAnswer answer : answers)
+        MessageBox::SetNextAnswer(answer);
 }
 
 } // namespace
@@ -49,10 +57,15 @@ private:
 
     QAction* Item(const char* name) { return m_menu->findChild<QAction*>(QString::fromLatin1(name)); }
 
-    /// Writes doc as a file and opens it through the main window.
-    std::string OpenDocument(const Document& doc, const char* name = "class.mrk") {
+    std::string Write(const Document& doc, const char* name) {
         const std::string path = m_dir->File(name);
         WriteBytes(path, SerializeMarkroll(doc));
+        return path;
+    }
+
+    /// Writes doc as a file and opens it through the main window.
+    std::string OpenDocument(const Document& doc = MakeDocument(4, {{"Tests", 100}}), const char* name = "class.mrk") {
+        const std::string path = Write(doc, name);
         if (!m_menu->OpenFile(Q(path)))
             qWarning("could not open %s", path.c_str());
         return path;
@@ -62,7 +75,6 @@ private:
         m_menu->SetEditorFactory([this](AppState& state, QWidget* parent) -> QWidget* {
             ++m_editorsMade;
             auto* probe = new QWidget(parent);
-            probe->setObjectName(QStringLiteral("EditorProbe"));
             probe->setProperty("sameState", &state == m_state.get());
             return probe;
         });
@@ -86,112 +98,35 @@ private slots:
         ResetPlatform();
     }
 
-    void menusAtStart_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("enabled");
-        const std::vector<std::tuple<const char*, const char*, bool>> items = {
-            {"mnuFile", "&File", true},
-            {"mnuNew", "&New", true},
-            {"mnuOpen", "&Open", true},
-            {"mnuSave", "&Save", false},
-            {"mnuSaveAs", "Save&As", false},
-            {"mnuPrint", "&Print", false},
-            {"mnuExit", "&Exit", true},
-            {"mnuEdit", "&Edit", true},
-            {"mnuModify", "&Modify MarkRoll", false},
-            {"mnuUpDate", "&UpDate Markroll File", false},
-            {"mnuFonts", "&Fonts", true},
-            {"mnuScrFonts", "S&creen Fonts", false},
-            {"mnuPrtFonts", "P&rinter Fonts", true},
-            {"mnuHelp", "&Help", true},
-            {"mnuHelpMr", "&Markroll Help", true},
-            {"mnuHelpAbout", "&About MarkRoll", true},
-        };
-        for (const auto& [name, caption, enabled] : items)
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << enabled;
-    }
-
+    // Every menu and item in order, with its caption; "(off)" marks what is disabled before a document opens.
     void menusAtStart() {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(bool, enabled);
-        const QList<QAction*> found = m_menu->findChildren<QAction*>(name);
-        QVERIFY2(!found.isEmpty(), qPrintable(name));
-        QCOMPARE(found.front()->text(), caption);
-        QCOMPARE(found.front()->isEnabled(), enabled);
+        const auto line = [](QAction* a) {
+            return a->objectName() + (a->isSeparator() ? QString() : QLatin1Char(' ') + a->text()) +
+                   (a->isEnabled() ? QString() : QStringLiteral(" (off)"));
+        };
+        QStringList menus;
+        for (QAction* top : m_menu->menuBar()->actions()) {
+            menus << line(top);
+            for (QAction* item : top->menu()->actions())
+                menus << QStringLiteral("  ") + line(item);
+        }
+        QCOMPARE(menus,
+                 QStringList({"mnuFile &File", "  mnuNew &New", "  mnuOpen &Open", "  mnuSave &Save (off)",
+                              "  mnuSaveAs Save&As (off)", "  mnuFileSep1", "  mnuPrint &Print (off)", "  mnuFileSep2",
+                              "  mnuExit &Exit", "mnuEdit &Edit", "  mnuModify &Modify MarkRoll (off)",
+                              "  mnuUpDate &UpDate Markroll File (off)", "mnuFonts &Fonts",
+                              "  mnuScrFonts S&creen Fonts (off)", "  mnuPrtFonts P&rinter Fonts", "mnuHelp &Help",
+                              "  mnuHelpMr &Markroll Help", "  mnuHelpSep1", "  mnuHelpAbout &About MarkRoll"}));
         QCOMPARE(m_menu->windowTitle(), QStringLiteral("Markroll v3.00   "));
     }
 
-    void menuOrderAndSeparators() {
-        const auto names = [](QMenu* menu) {
-            QStringList out;
-            for (QAction* a : menu->actions())
-                out << a->objectName();
-            return out;
-        };
-        QCOMPARE(names(m_menu->findChild<QMenu*>("mnuFile")),
-                 QStringList({"mnuNew", "mnuOpen", "mnuSave", "mnuSaveAs", "mnuFileSep1", "mnuPrint", "mnuFileSep2",
-                              "mnuExit"}));
-        QCOMPARE(names(m_menu->findChild<QMenu*>("mnuHelp")),
-                 QStringList({"mnuHelpMr", "mnuHelpSep1", "mnuHelpAbout"}));
-        QVERIFY(Item("mnuFileSep1")->isSeparator());
-    }
-
-    // New, OK, Create with the default plan, Exit, OK to save, a name without extension.
-    void newWithDefaultPlanSavesTheNewMarkroll() {
-        const QString typed = Q(m_dir->File("class"));
-        MessageBox::SetNextAnswer(MsgAnswer::Ok); // Create New Markroll
-        MessageBox::SetNextAnswer(MsgAnswer::Ok); // the dialog's confirmation
-        MessageBox::SetNextAnswer(MsgAnswer::Ok); // Save New Markroll
-        FileDialog::SetNextResult(Chosen(typed));
-        WhenModal<CreateMR>([](CreateMR* dialog) {
-            dialog->findChild<QPushButton*>("cmdCreate")->click();
-            dialog->findChild<QPushButton*>("cmdExit")->click();
-        });
-        Item("mnuNew")->trigger();
-
-        const std::string saved = m_dir->File("class.mrk");
-        QCOMPARE(ReadBytes(saved), DefaultImage());
-        QCOMPARE(m_state->FileName, saved);
-        QCOMPARE(m_menu->windowTitle(), QStringLiteral("MarkRoll v3.00   ") + Q(saved));
-        QCOMPARE(m_state->Changed, false);
-        QVERIFY(!m_menu->HasUnsavedChanges());
-        for (const char* name : {"mnuModify", "mnuUpDate", "mnuSave", "mnuSaveAs", "mnuPrint"})
-            QVERIFY2(Item(name)->isEnabled(), name);
-
-        const auto& asked = MessageBox::Asked();
-        QCOMPARE(asked.size(), std::size_t(3));
-        QCOMPARE(asked[0].title, QStringLiteral("New"));
-        QCOMPARE(asked[0].text, QStringLiteral("Create New Markroll"));
-        QCOMPARE(asked[0].buttons, MsgButtons::OkCancel);
-        QCOMPARE(asked[1].title, QStringLiteral("Create New Markroll"));
-        QCOMPARE(asked[1].text, QStringLiteral("Create New Markroll With:\n 5 Catagories\n 40 Students"));
-        QCOMPARE(asked[2].title, QStringLiteral("Markroll Created"));
-        QCOMPARE(asked[2].text, QStringLiteral("Save New Markroll"));
-        QCOMPARE(asked[2].buttons, MsgButtons::OkCancel);
-        for (const MessageRequest& box : asked)
-            QCOMPARE(box.icon, MsgIcon::None);
-
-        QCOMPARE(FileDialog::Asked().size(), std::size_t(1));
-        const FileDialogOptions& options = FileDialog::Asked().front();
-        QCOMPARE(options.title, QStringLiteral("Save Markrol File AS:"));
-        QCOMPARE(options.filter, QStringLiteral("MarkRoll Files   *.mrk|*.mrk"));
-        QCOMPARE(options.defaultExt, QStringLiteral("mrk"));
-        QCOMPARE(options.presetName, QStringLiteral("Untitled"));
-        QVERIFY(options.overwritePrompt);
-        QVERIFY(QFileInfo(options.initialDir).isDir());
-    }
-
+    // Even when it equals the file that was open before, a new markroll is on no disk until it is saved.
     void aNewMarkrollNotSavedCountsAsUnsaved() {
-        MessageBox::SetNextAnswer(MsgAnswer::Ok);     // Create New Markroll
-        MessageBox::SetNextAnswer(MsgAnswer::Ok);     // the dialog's confirmation
-        MessageBox::SetNextAnswer(MsgAnswer::Cancel); // Save New Markroll: not now
-        WhenModal<CreateMR>([](CreateMR* dialog) {
-            dialog->findChild<QPushButton*>("cmdCreate")->click();
-            dialog->findChild<QPushButton*>("cmdExit")->click();
-        });
+        OpenDocument(DefaultDocument());
+        Answer({MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Cancel}); // Save New Markroll: not now
+        CreateDefaultWhenAsked();
         Item("mnuNew")->trigger();
+        QCOMPARE(SerializeMarkroll(m_state->doc), DefaultImage());
         QCOMPARE(m_state->FileName, std::string("Untitled"));
         QVERIFY(m_menu->HasUnsavedChanges());
 
@@ -200,10 +135,17 @@ private slots:
         MessageBox::SetNextAnswer(MsgAnswer::Cancel);
         const Document created = m_state->doc;
         Item("mnuOpen")->trigger();
-        QCOMPARE(MessageBox::Asked().size(), std::size_t(1));
-        QCOMPARE(MessageBox::Asked().front().text, QStringLiteral("Save changes to Untitled ?"));
-        QCOMPARE(FileDialog::Asked().size(), std::size_t(0));
+        QCOMPARE(Shown(), QStringList({"Markroll: Save changes to Untitled ?"}));
+        QVERIFY(FileDialog::Asked().empty());
         QCOMPARE(m_state->doc, created);
+
+        // Save asks for a name: writing "Untitled" into the current folder would lose the markroll.
+        FileDialog::SetNextResult(Cancelled());
+        QVERIFY(!m_menu->Save());
+        QCOMPARE(FileDialog::Asked().size(), std::size_t(1));
+        QCOMPARE(FileDialog::Asked().front().title, QStringLiteral("Save Markrol File AS:"));
+        QVERIFY(!QFile::exists(QStringLiteral("Untitled")));
+        QCOMPARE(m_state->FileName, std::string("Untitled"));
     }
 
     void newWithoutCreatingKeepsTheOpenDocument() {
@@ -223,20 +165,31 @@ private slots:
         QVERIFY(m_state->Changed);
     }
 
-    void newCancelledAsksNothingMore() {
-        MessageBox::SetNextAnswer(MsgAnswer::Cancel);
+    // A refused question ends New before its dialog opens: New's own question, or the offer to save changes.
+    void newRefusedOpensNoDialog() {
         QTimer* guard = FailOnModal();
+        MessageBox::SetNextAnswer(MsgAnswer::Cancel);
+        Item("mnuNew")->trigger();
+        QVERIFY(!m_state->DocumentOpen());
+
+        const std::string path = OpenDocument();
+        m_state->doc.CatData(1, 1) = "123-45-6789 Ada Lovelace                   ";
+        const Document edited = m_state->doc;
+        Answer({MsgAnswer::Ok, MsgAnswer::Cancel});
         Item("mnuNew")->trigger();
         delete guard;
-        QCOMPARE(MessageBox::Asked().size(), std::size_t(1));
-        QVERIFY(!m_state->DocumentOpen());
+        QCOMPARE(Shown(), QStringList({"New: Create New Markroll", "New: Create New Markroll",
+                                       "Markroll: Save changes to " + Q(path) + " ?"}));
+        QCOMPARE(m_state->doc, edited);
     }
 
-    void openShowsTheFileAndTheEditor() {
+    // Open shows the file and one editor at a time, made afresh once the last one is closed.
+    void openShowsTheFileAndOneEditor() {
         UseEditorProbe();
-        const std::string path = m_dir->File("algebra.mrk");
+        Item("mnuUpDate")->trigger(); // disabled without a document: nothing happens
+        QCOMPARE(m_editorsMade, 0);
         const Document doc = MakeDocument(3, {{"Quizzes", 100, 4, 2}});
-        WriteBytes(path, SerializeMarkroll(doc));
+        const std::string path = Write(doc, "algebra.mrk");
         FileDialog::SetNextResult(Chosen(Q(path)));
         Item("mnuOpen")->trigger();
 
@@ -247,31 +200,29 @@ private slots:
         QCOMPARE(m_editorsMade, 1);
         QVERIFY(m_menu->Editor() && m_menu->Editor()->isVisible() && m_menu->Editor()->isWindow());
         QVERIFY(m_menu->Editor()->property("sameState").toBool());
-
-        const FileDialogOptions& options = FileDialog::Asked().front();
-        QCOMPARE(options.title, QStringLiteral("Open MarkRoll File"));
-        QCOMPARE(options.filter, QStringLiteral("MarkRoll Files   *.mrk|*.mrk"));
-        QVERIFY(options.mustExist);
+        QCOMPARE(FileDialog::Asked().front().title, QStringLiteral("Open MarkRoll File"));
+        QVERIFY(FileDialog::Asked().front().mustExist);
         QVERIFY(MessageBox::Asked().empty());
+
+        Item("mnuUpDate")->trigger();
+        QCOMPARE(m_editorsMade, 1);
+        m_menu->Editor()->close();
+        QTRY_VERIFY(m_menu->Editor() == nullptr);
+        Item("mnuUpDate")->trigger();
+        QCOMPARE(m_editorsMade, 2);
     }
 
-    void openCancelledChangesNothing() {
-        FileDialog::SetNextResult(Cancelled());
-        Item("mnuOpen")->trigger();
-        QVERIFY(!m_state->DocumentOpen());
-        QVERIFY(MessageBox::Asked().empty());
-        QVERIFY(!Item("mnuSave")->isEnabled());
-    }
-
+    // A file that cannot be read, or a cancelled choice, leaves the open document, its name and its editor.
     void openOfABadFileKeepsTheDocument_data() {
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("message"); // "" when the choice is cancelled
         QTest::newRow("first line only") << QByteArray("40,5,7,6\r\n")
                                          << "Save Error( 62) - Input past end of file (line 2)";
         QTest::newRow("letters in the counts")
             << QByteArray("forty,5,7,6\r\n") << "Save Error( 13) - Type mismatch (line 1)";
         QTest::newRow("count out of range") << QByteArray("40,5,99999,6\r\n") << "Save Error( 6) - Overflow (line 1)";
         QTest::newRow("no such file") << QByteArray() << "Save Error( 53) - File not found";
+        QTest::newRow("cancelled") << QByteArray() << "";
     }
 
     void openOfABadFileKeepsTheDocument() {
@@ -286,15 +237,14 @@ private slots:
         const std::string bad = m_dir->File("bad.mrk");
         if (!contents.isEmpty())
             WriteBytes(bad, contents.toStdString());
-        FileDialog::SetNextResult(Chosen(Q(bad)));
+        FileDialog::SetNextResult(message.isEmpty() ? Cancelled() : Chosen(Q(bad)));
         Item("mnuOpen")->trigger();
 
-        QCOMPARE(MessageBox::Asked().size(), std::size_t(1));
-        const MessageRequest& shown = MessageBox::Asked().front();
-        QCOMPARE(shown.text, message);
-        QCOMPARE(shown.title, QStringLiteral("ERROR"));
-        QCOMPARE(shown.icon, MsgIcon::Critical);
-        QCOMPARE(shown.buttons, MsgButtons::Ok);
+        QCOMPARE(Shown(), message.isEmpty() ? QStringList() : QStringList({QStringLiteral("ERROR: ") + message}));
+        if (!message.isEmpty()) {
+            QCOMPARE(MessageBox::Asked().front().icon, MsgIcon::Critical);
+            QCOMPARE(MessageBox::Asked().front().buttons, MsgButtons::Ok);
+        }
         QCOMPARE(m_state->doc, before);
         QCOMPARE(m_state->FileName, good);
         QCOMPARE(m_menu->windowTitle(), caption);
@@ -305,77 +255,55 @@ private slots:
 
     void openFromTheCommandLineTakesARelativeName() {
         const Document doc = MakeDocument(2, {{"Labs", 100}});
-        WriteBytes(m_dir->File("labs.mrk"), SerializeMarkroll(doc));
+        const std::string path = Write(doc, "labs.mrk");
         const QString cwd = QDir::currentPath();
         QDir::setCurrent(Q(m_dir->Path()));
         const bool opened = m_menu->OpenFile(QStringLiteral("labs.mrk"));
         QDir::setCurrent(cwd);
         QVERIFY(opened);
         QVERIFY(QFileInfo(Q(m_state->FileName)).isAbsolute());
-        QCOMPARE(std::filesystem::canonical(m_state->FileName), std::filesystem::canonical(m_dir->File("labs.mrk")));
+        QCOMPARE(std::filesystem::canonical(m_state->FileName), std::filesystem::canonical(path));
         QCOMPARE(m_state->doc, doc);
     }
 
-    // Questions before the open document is replaced, asked only when it differs from its file.
+    // Asked only when the open document differs from its file: Yes saves it first, Cancel keeps it open.
     void openAsksToSaveChanges_data() {
-        QTest::addColumn<bool>("modified");
         QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("opens");
-        QTest::addColumn<bool>("oldFileRewritten");
-        QTest::newRow("unmodified") << false << -1 << true << false;
-        QTest::newRow("modified, yes") << true << int(MsgAnswer::Yes) << true << true;
-        QTest::newRow("modified, no") << true << int(MsgAnswer::No) << true << false;
-        QTest::newRow("modified, cancel") << true << int(MsgAnswer::Cancel) << false << false;
+        QTest::newRow("unmodified") << -1;
+        QTest::newRow("modified, yes") << int(MsgAnswer::Yes);
+        QTest::newRow("modified, no") << int(MsgAnswer::No);
+        QTest::newRow("modified, cancel") << int(MsgAnswer::Cancel);
     }
 
     void openAsksToSaveChanges() {
-        QFETCH(bool, modified);
         QFETCH(int, answer);
-        QFETCH(bool, opens);
-        QFETCH(bool, oldFileRewritten);
+        const bool modified = answer >= 0, opens = answer != int(MsgAnswer::Cancel);
         const std::string oldPath = OpenDocument(MakeDocument(4, {{"Tests", 100}}), "old.mrk");
         const std::string oldBytes = ReadBytes(oldPath);
         if (modified)
             m_state->doc.InfoLine[1] = "Algebra 1";
         const Document edited = m_state->doc;
         const Document next = MakeDocument(6, {{"Quizzes", 50}, {"Labs", 50}});
-        const std::string nextPath = m_dir->File("next.mrk");
-        WriteBytes(nextPath, SerializeMarkroll(next));
+        const std::string nextPath = Write(next, "next.mrk");
 
-        if (answer >= 0)
+        if (modified)
             MessageBox::SetNextAnswer(MsgAnswer(answer));
         if (opens)
             FileDialog::SetNextResult(Chosen(Q(nextPath)));
         Item("mnuOpen")->trigger();
 
-        QCOMPARE(MessageBox::Asked().size(), std::size_t(modified ? 1 : 0));
-        if (modified) {
-            QCOMPARE(MessageBox::Asked().front().title, QStringLiteral("Markroll"));
-            QCOMPARE(MessageBox::Asked().front().text, QStringLiteral("Save changes to %1 ?").arg(Q(oldPath)));
+        QCOMPARE(Shown(), modified ? QStringList({QStringLiteral("Markroll: Save changes to %1 ?").arg(Q(oldPath))})
+                                   : QStringList());
+        if (modified)
             QCOMPARE(MessageBox::Asked().front().buttons, MsgButtons::YesNoCancel);
-        }
         QCOMPARE(FileDialog::Asked().size(), std::size_t(opens ? 1 : 0));
         QCOMPARE(m_state->doc, opens ? next : edited);
         QCOMPARE(m_state->FileName, opens ? nextPath : oldPath);
-        QCOMPARE(ReadBytes(oldPath), oldFileRewritten ? SerializeMarkroll(edited) : oldBytes);
-    }
-
-    void newAsksToSaveChanges() {
-        OpenDocument(MakeDocument(4, {{"Tests", 100}}));
-        m_state->doc.CatData(1, 1) = "123-45-6789 Ada Lovelace                   ";
-        const Document edited = m_state->doc;
-        MessageBox::SetNextAnswer(MsgAnswer::Ok);     // Create New Markroll
-        MessageBox::SetNextAnswer(MsgAnswer::Cancel); // Save changes?
-        QTimer* guard = FailOnModal();
-        Item("mnuNew")->trigger();
-        delete guard;
-        QCOMPARE(MessageBox::Asked().size(), std::size_t(2));
-        QCOMPARE(MessageBox::Asked()[1].title, QStringLiteral("Markroll"));
-        QCOMPARE(m_state->doc, edited);
+        QCOMPARE(ReadBytes(oldPath), answer == int(MsgAnswer::Yes) ? SerializeMarkroll(edited) : oldBytes);
     }
 
     void saveWritesTheFileAndClearsChanged() {
-        const std::string path = OpenDocument(MakeDocument(4, {{"Tests", 100}}));
+        const std::string path = OpenDocument();
         m_state->doc.InfoLine[2] = "Section 7";
         m_state->Changed = true;
         Item("mnuSave")->trigger();
@@ -385,50 +313,34 @@ private slots:
         QVERIFY(FileDialog::Asked().empty());
     }
 
-    void saveOfANeverSavedDocumentAsksForAName() {
-        Document doc;
-        CreateDocument(doc, Initialize(doc, false));
-        m_state->doc = doc;
-        m_state->FileName = "Untitled";
-        FileDialog::SetNextResult(Cancelled());
-        QVERIFY(!m_menu->Save());
-        QCOMPARE(FileDialog::Asked().size(), std::size_t(1));
-        QCOMPARE(FileDialog::Asked().front().title, QStringLiteral("Save Markrol File AS:"));
-        QVERIFY(!QFile::exists(QStringLiteral("Untitled")));
-        QCOMPARE(m_state->FileName, std::string("Untitled"));
+    // A failed write is reported, and the name, the caption and the unsaved state stay as they were.
+    void saveFailureKeepsTheDocumentUnsaved_data() {
+        QTest::addColumn<bool>("saveAs");
+        QTest::newRow("Save") << false;
+        QTest::newRow("Save As") << true;
     }
 
-    void saveFailureIsReportedAndKeepsChanged() {
+    void saveFailureKeepsTheDocumentUnsaved() {
+        QFETCH(bool, saveAs);
         std::filesystem::create_directory(m_dir->File("term"));
         const std::string path = OpenDocument(MakeDocument(4, {{"Tests", 100}}), "term/class.mrk");
         const std::string image = m_state->SavedImage;
+        const QString caption = m_menu->windowTitle();
         std::filesystem::remove_all(m_dir->File("term"));
         m_state->doc.InfoLine[3] = "Fall";
         m_state->Changed = true;
         MessageBox::SetNextAnswer(MsgAnswer::Ok);
-        Item("mnuSave")->trigger();
+        if (saveAs)
+            FileDialog::SetNextResult(Chosen(Q(m_dir->File("term/copy.mrk"))));
+        Item(saveAs ? "mnuSaveAs" : "mnuSave")->trigger();
 
-        QCOMPARE(MessageBox::Asked().size(), std::size_t(1));
-        QCOMPARE(MessageBox::Asked().front().text, QStringLiteral("Save Error( 75) - Path/File access error"));
-        QCOMPARE(MessageBox::Asked().front().title, QStringLiteral("ERROR"));
-        QCOMPARE(MessageBox::Asked().front().icon, MsgIcon::Critical);
+        QCOMPARE(Shown(), QStringList({"ERROR: Save Error( 75) - Path/File access error"}));
         QVERIFY(m_state->Changed);
         QCOMPARE(m_state->SavedImage, image);
         QCOMPARE(m_state->FileName, path);
-    }
-
-    void saveAsFailureKeepsTheNameAndCaption() {
-        const std::string path = OpenDocument(MakeDocument(4, {{"Tests", 100}}));
-        const QString caption = m_menu->windowTitle();
-        m_state->Changed = true;
-        MessageBox::SetNextAnswer(MsgAnswer::Ok);
-        FileDialog::SetNextResult(Chosen(Q(m_dir->File("gone/copy.mrk"))));
-        Item("mnuSaveAs")->trigger();
-        QCOMPARE(MessageBox::Asked().front().text, QStringLiteral("Save Error( 75) - Path/File access error"));
-        QCOMPARE(m_state->FileName, path);
         QCOMPARE(m_menu->windowTitle(), caption);
-        QVERIFY(m_state->Changed);
-        QCOMPARE(FileDialog::Asked().front().presetName, Q(path));
+        if (saveAs)
+            QCOMPARE(FileDialog::Asked().front().presetName, Q(path));
     }
 
     // Every way out: the menu command and the window's close control.
@@ -458,7 +370,7 @@ private slots:
         QFETCH(bool, ends);
         std::string path;
         if (document) {
-            path = OpenDocument(MakeDocument(4, {{"Tests", 100}}));
+            path = OpenDocument();
             m_state->doc.InfoLine[1] = "Biology";
         }
         const std::string copy = m_dir->File("copy.mrk");
@@ -486,46 +398,47 @@ private slots:
             QVERIFY(MessageBox::Asked().empty());
             return;
         }
-        const MessageRequest& question = MessageBox::Asked().front();
-        QCOMPARE(question.title, QStringLiteral("Exit Markroll Program"));
-        QCOMPARE(question.text, QStringLiteral("Save Markroll Before Exiting ?"));
-        QCOMPARE(question.buttons, MsgButtons::YesNoCancel);
-        QCOMPARE(question.icon, MsgIcon::None);
+        QCOMPARE(Shown().front(), QStringLiteral("Exit Markroll Program: Save Markroll Before Exiting ?"));
+        QCOMPARE(MessageBox::Asked().front().buttons, MsgButtons::YesNoCancel);
+        QCOMPARE(MessageBox::Asked().front().icon, MsgIcon::None);
         QCOMPARE(QFile::exists(Q(copy)), save == "chosen");
         if (save == "chosen")
             QCOMPARE(ReadBytes(copy), SerializeMarkroll(m_state->doc));
-        QCOMPARE(ReadBytes(path) == SerializeMarkroll(m_state->doc), false);
+        QVERIFY(ReadBytes(path) != SerializeMarkroll(m_state->doc));
     }
 
-    void updateOpensOneEditor() {
-        UseEditorProbe();
-        Item("mnuUpDate")->trigger(); // disabled without a document: nothing happens
-        QCOMPARE(m_editorsMade, 0);
-        OpenDocument(MakeDocument(4, {{"Tests", 100}}));
-        QCOMPARE(m_editorsMade, 1);
-        Item("mnuUpDate")->trigger();
-        QCOMPARE(m_editorsMade, 1);
-        m_menu->Editor()->close();
-        QTRY_VERIFY(m_menu->Editor() == nullptr);
-        Item("mnuUpDate")->trigger();
-        QCOMPARE(m_editorsMade, 2);
-    }
-
-    // Start to finish with the real data editor: New, Create, save, then Open the file again; the editor's
-    // "&Save" is the main window's Save As.
+    // Start to finish with the real data editor: New, OK, Create with the default plan, Exit, OK to save, a
+    // name without extension; then Open the file again, and the editor's "&Save" is the main window's Save As.
     void newSaveAndOpenWithTheDataEditor() {
         m_menu->SetEditorFactory(DataEditorFactory(*m_menu));
-        MessageBox::SetNextAnswer(MsgAnswer::Ok);
-        MessageBox::SetNextAnswer(MsgAnswer::Ok);
-        MessageBox::SetNextAnswer(MsgAnswer::Ok);
+        Answer({MsgAnswer::Ok, MsgAnswer::Ok, MsgAnswer::Ok});
         FileDialog::SetNextResult(Chosen(Q(m_dir->File("term1"))));
-        WhenModal<CreateMR>([](CreateMR* dialog) {
-            dialog->findChild<QPushButton*>("cmdCreate")->click();
-            dialog->findChild<QPushButton*>("cmdExit")->click();
-        });
+        CreateDefaultWhenAsked();
         Item("mnuNew")->trigger();
+
         const std::string saved = m_dir->File("term1.mrk");
         QCOMPARE(ReadBytes(saved), DefaultImage());
+        QCOMPARE(m_state->FileName, saved);
+        QCOMPARE(m_menu->windowTitle(), QStringLiteral("MarkRoll v3.00   ") + Q(saved));
+        QVERIFY(!m_state->Changed);
+        QVERIFY(!m_menu->HasUnsavedChanges());
+        for (const char* name : {"mnuModify", "mnuUpDate", "mnuSave", "mnuSaveAs", "mnuPrint"})
+            QVERIFY2(Item(name)->isEnabled(), name);
+        QCOMPARE(Shown(), QStringList({"New: Create New Markroll",
+                                       "Create New Markroll: Create New Markroll With:\n 5 Catagories\n 40 Students",
+                                       "Markroll Created: Save New Markroll"}));
+        for (const MessageRequest& box : MessageBox::Asked()) {
+            QCOMPARE(box.buttons, MsgButtons::OkCancel);
+            QCOMPARE(box.icon, MsgIcon::None);
+        }
+        QCOMPARE(FileDialog::Asked().size(), std::size_t(1));
+        const FileDialogOptions options = FileDialog::Asked().front();
+        QCOMPARE(options.title, QStringLiteral("Save Markrol File AS:"));
+        QCOMPARE(options.filter, QStringLiteral("MarkRoll Files   *.mrk|*.mrk"));
+        QCOMPARE(options.defaultExt, QStringLiteral("mrk"));
+        QCOMPARE(options.presetName, QStringLiteral("Untitled"));
+        QVERIFY(options.overwritePrompt);
+        QVERIFY(QFileInfo(options.initialDir).isDir());
 
         m_state->doc = Document();
         FileDialog::SetNextResult(Chosen(Q(saved)));
@@ -543,10 +456,17 @@ private slots:
         QCOMPARE(m_menu->windowTitle(), QStringLiteral("MarkRoll v3.00   ") + Q(m_dir->File("term1-copy.mrk")));
     }
 
-    void helpShowsTheContents() {
+    void helpMenuShowsTheContentsAndOneAboutBox() {
         const int before = HelpViewer::TimesShown();
         Item("mnuHelpMr")->trigger();
         QCOMPARE(HelpViewer::TimesShown(), before + 1);
+
+        Item("mnuHelpAbout")->trigger();
+        Item("mnuHelpAbout")->trigger();
+        const QList<frmAbout*> boxes = m_menu->findChildren<frmAbout*>();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes.front()->isVisible());
+        QVERIFY(!boxes.front()->isModal());
     }
 
     // Every page the contents and the pages link to is shipped with the program.
@@ -564,15 +484,6 @@ private slots:
                 QVERIFY2(QFile::exists(QStringLiteral(":/help/") + target), qPrintable(page + " -> " + target));
             }
         }
-    }
-
-    void aboutOpensOnceAndNotModal() {
-        Item("mnuHelpAbout")->trigger();
-        Item("mnuHelpAbout")->trigger();
-        const QList<frmAbout*> boxes = m_menu->findChildren<frmAbout*>();
-        QCOMPARE(boxes.size(), 1);
-        QVERIFY(boxes.front()->isVisible());
-        QVERIFY(!boxes.front()->isModal());
     }
 };
 

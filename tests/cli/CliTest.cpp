@@ -1,105 +1,69 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "CliCommands.h"
 #include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
-#include "document/NewDocument.h"
 #include "document/TextNumber.h"
+#include "support/TempDir.h"
+#include "support/TestDocuments.h"
 
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 using namespace markroll;
+using namespace markroll::test;
 
 namespace {
 
 struct CliRun {
     int status;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-CliRun Cli(std::vector<std::string> args) {
+CliRun Cli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int status = RunCli(args, out, err);
     return {status, out.str(), err.str()};
 }
 
-std::string ReadAll(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
-
-class CliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("markroll-cli-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir;
-};
-
-Document DefaultDocument() {
-    Document doc;
-    CategoryPlan plan = Initialize(doc, false);
-    CreateDocument(doc, plan);
-    return doc;
-}
-
-} // namespace
-
-TEST_F(CliTest, NewWithDefaultPlanWritesTheDefaultDocument) {
-    const CliRun r = Cli({"new", Path("a.mrk")});
+TEST(MarkrollCli, NewWithDefaultPlanWritesTheDefaultDocument) {
+    TempDir dir;
+    const CliRun r = Cli({"new", dir.File("a.mrk")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadAll(Path("a.mrk")), SerializeMarkroll(DefaultDocument()));
+    EXPECT_EQ(ReadBytes(dir.File("a.mrk")), SerializeMarkroll(DefaultDocument()));
 
-    const CliRun again = Cli({"new", Path("a.mrk")});
+    const CliRun again = Cli({"new", dir.File("a.mrk")});
     EXPECT_EQ(again.status, 1);
-    EXPECT_NE(again.err.find("file exists"), std::string::npos);
-    EXPECT_EQ(Cli({"new", "--force", Path("a.mrk")}).status, 0);
+    EXPECT_EQ(again.err, dir.File("a.mrk") + ": file exists (use --force to overwrite)\n");
+    EXPECT_EQ(Cli({"new", "--force", dir.File("a.mrk")}).status, 0);
 }
 
-TEST_F(CliTest, NewCommitsCategoriesAsTheCreateDialogDoes) {
+TEST(MarkrollCli, NewCommitsCategoriesAsTheCreateDialogDoes) {
+    TempDir dir;
     const CliRun r = Cli({"new", "--students", "150", "--category", "Tests: part 1:600:1:9", "--category",
-                       "Homework:300:70:0", "--category", "Labs:-300:3:2", Path("b.mrk")});
+                          "Homework:300:70:0", "--category", "Labs:-300:3:2", dir.File("b.mrk")});
     ASSERT_EQ(r.status, 0) << r.err;
     Document doc;
-    ASSERT_FALSE(LoadMarkroll(Path("b.mrk"), doc));
+    ASSERT_FALSE(LoadMarkroll(dir.File("b.mrk"), doc));
     EXPECT_EQ(doc.NumStudents, 100);
     ASSERT_EQ(doc.NumCats, 5);
     EXPECT_EQ(doc.CatName[2], "Tests: part 1");
-    EXPECT_EQ(doc.CatWeight[2], 499);
-    EXPECT_EQ(doc.CatWeight[3], 249);
-    EXPECT_EQ(doc.CatWeight[4], 249);
-    EXPECT_EQ(doc.CatWeight[0], 997);
-    EXPECT_EQ(doc.CatFields[2], 2);
-    EXPECT_EQ(doc.FieldLen[2], 4);
-    EXPECT_EQ(doc.CatFields[3], 64);
-    EXPECT_EQ(doc.FieldLen[3], 1);
-    EXPECT_EQ(doc.CatFields[0], 7);
+    EXPECT_EQ(doc.CatWeight, (std::vector<std::int16_t>{997, 0, 499, 249, 249}));
+    EXPECT_EQ(doc.CatFields, (std::vector<std::int16_t>{7, 2, 2, 64, 3}));
+    EXPECT_EQ(doc.FieldLen, (std::vector<std::int16_t>{3, 42, 4, 1, 2}));
 }
 
-TEST_F(CliTest, NewFromCopiesThePlanAndKeepsInfoAndGrades) {
+TEST(MarkrollCli, NewFromCopiesThePlanAndKeepsInfoAndGrades) {
+    TempDir dir;
     Document src = DefaultDocument();
     src.InfoLine[1] = "Algebra, 2nd period";
     src.GradeLetter[1] = "A+";
     src.CatData(3, 2) = " 100  9";
-    ASSERT_FALSE(SaveMarkroll(Path("src.mrk"), src));
+    ASSERT_FALSE(SaveMarkroll(dir.File("src.mrk"), src));
 
-    ASSERT_EQ(Cli({"new", "--from", Path("src.mrk"), "--students", "3", Path("c.mrk")}).status, 0);
+    ASSERT_EQ(Cli({"new", "--from", dir.File("src.mrk"), "--students", "3", dir.File("c.mrk")}).status, 0);
     Document doc;
-    ASSERT_FALSE(LoadMarkroll(Path("c.mrk"), doc));
+    ASSERT_FALSE(LoadMarkroll(dir.File("c.mrk"), doc));
     EXPECT_EQ(doc.NumStudents, 3);
     EXPECT_EQ(doc.InfoLine[1], "Algebra, 2nd period");
     EXPECT_EQ(doc.GradeLetter[1], "A+");
@@ -107,35 +71,28 @@ TEST_F(CliTest, NewFromCopiesThePlanAndKeepsInfoAndGrades) {
     EXPECT_EQ(doc.CatName, src.CatName);
 }
 
-TEST_F(CliTest, UsageErrorsExitWithTwo) {
+TEST(MarkrollCli, UsageErrorsExitWithTwoAndWriteNothing) {
+    TempDir dir;
+    const std::string x = dir.File("x.mrk");
     std::vector<std::string> nine = {"new"};
-    for (int i = 0; i < 9; ++i) {
-        nine.push_back("--category");
-        nine.push_back("C:10:2:3");
-    }
-    nine.push_back(Path("x.mrk"));
+    for (int i = 0; i < 9; ++i)
+        nine.insert(nine.end(), {"--category", "C:10:2:3"});
+    nine.push_back(x);
     const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"frobnicate"},
-        {"new"},
-        {"new", "--category", "NoColons", Path("x.mrk")},
-        {"new", "--students"},
-        {"new", "--bogus", Path("x.mrk")},
-        nine,
-        {"info"},
-        {"info", "a", "b"},
-        {"recalc", "-o"},
-        {"grade", "--clear"},
+        {}, {"frobnicate"}, {"new"}, {"new", "--category", "NoColons", x}, {"new", "--students"},
+        {"new", "--bogus", x}, nine, {"info"}, {"info", "a", "b"}, {"recalc", "-o"}, {"grade", "--clear"},
     };
     for (const auto& args : cases) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_FALSE(r.err.empty());
     }
-    EXPECT_FALSE(fs::exists(Path("x.mrk")));
+    EXPECT_TRUE(dir.Entries().empty());
+    EXPECT_EQ(Cli({"new", "--bogus", x}).err,
+              "markroll-cli new: unknown option '--bogus'\nTry 'markroll-cli new --help'.\n");
 }
 
-TEST_F(CliTest, HelpForProgramAndEachCommand) {
+TEST(MarkrollCli, HelpForProgramAndEachCommand) {
     EXPECT_EQ(Cli({"--help"}).status, 0);
     for (const char* cmd : {"new", "info", "recalc", "grade", "check"}) {
         const CliRun r = Cli({cmd, "--help"});
@@ -144,60 +101,60 @@ TEST_F(CliTest, HelpForProgramAndEachCommand) {
     }
 }
 
-TEST_F(CliTest, InfoPrintsCountsAndCaptions) {
-    ASSERT_EQ(Cli({"new", "--students", "12", "--category", "Tests:40:12:3", Path("i.mrk")}).status, 0);
-    const CliRun r = Cli({"info", Path("i.mrk")});
+TEST(MarkrollCli, InfoPrintsCountsAndCaptions) {
+    TempDir dir;
+    ASSERT_EQ(Cli({"new", "--students", "12", "--category", "Tests:40:12:3", dir.File("i.mrk")}).status, 0);
+    const CliRun r = Cli({"info", dir.File("i.mrk")});
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "12,3,7,6\n0. SUMMARY [40%] - {5}\n1. NAME DATA [0%] - {2}\n2. Tests [40%] - {12}\n");
 }
 
-TEST_F(CliTest, RecalcAndGradeWriteInPlaceOrToOut) {
+TEST(MarkrollCli, RecalcAndGradeWriteInPlaceOrToOut) {
+    TempDir dir;
     Document doc = DefaultDocument();
     doc.CatData(doc.PossibleRow(), 2) = " 100  50";
     doc.CatData(1, 2) = "      45";
-    ASSERT_FALSE(SaveMarkroll(Path("g.mrk"), doc));
-    const std::string before = ReadAll(Path("g.mrk"));
+    ASSERT_FALSE(SaveMarkroll(dir.File("g.mrk"), doc));
+    const std::string before = ReadBytes(dir.File("g.mrk"));
 
-    ASSERT_EQ(Cli({"recalc", Path("g.mrk"), "-o", Path("r.mrk")}).status, 0);
-    EXPECT_EQ(ReadAll(Path("g.mrk")), before);
+    ASSERT_EQ(Cli({"recalc", dir.File("g.mrk"), "-o", dir.File("r.mrk")}).status, 0);
+    EXPECT_EQ(ReadBytes(dir.File("g.mrk")), before);
     Document r;
-    ASSERT_FALSE(LoadMarkroll(Path("r.mrk"), r));
-    Document expected = doc;
-    RecalcAll(expected);
-    EXPECT_EQ(r, expected);
+    ASSERT_FALSE(LoadMarkroll(dir.File("r.mrk"), r));
+    RecalcAll(doc);
+    EXPECT_EQ(r, doc);
     EXPECT_EQ(Left(r.CatData(1, 2), 4), "  90");
 
-    ASSERT_EQ(Cli({"grade", Path("r.mrk")}).status, 0);
-    ASSERT_FALSE(LoadMarkroll(Path("r.mrk"), r));
+    ASSERT_EQ(Cli({"grade", dir.File("r.mrk")}).status, 0);
+    ASSERT_FALSE(LoadMarkroll(dir.File("r.mrk"), r));
     // 34% of 90 and two categories without possible points (100 each): 96.6, so TOT 97.
     EXPECT_EQ(Left(r.CatData(1, 0), 4), "  A ");
 
-    ASSERT_EQ(Cli({"grade", "--clear", Path("r.mrk")}).status, 0);
-    ASSERT_FALSE(LoadMarkroll(Path("r.mrk"), r));
+    ASSERT_EQ(Cli({"grade", "--clear", dir.File("r.mrk")}).status, 0);
+    ASSERT_FALSE(LoadMarkroll(dir.File("r.mrk"), r));
     EXPECT_EQ(Left(r.CatData(1, 0), 4), "    ");
 }
 
-TEST_F(CliTest, FileErrorsNameFileLineAndNumberAndWriteNothing) {
-    WriteAll(Path("short.mrk"), "40,5,7,6\r\n");
-    CliRun r = Cli({"check", Path("short.mrk")});
+TEST(MarkrollCli, FileErrorsNameFileLineAndNumberAndWriteNothing) {
+    TempDir dir;
+    WriteBytes(dir.File("short.mrk"), "40,5,7,6\r\n");
+    CliRun r = Cli({"check", dir.File("short.mrk")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, Path("short.mrk") + ":2: error 62: Input past end of file\n");
+    EXPECT_EQ(r.err, dir.File("short.mrk") + ":2: error 62: Input past end of file\n");
 
-    r = Cli({"recalc", Path("short.mrk"), "-o", Path("out.mrk")});
+    r = Cli({"recalc", dir.File("short.mrk"), "-o", dir.File("out.mrk")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_FALSE(fs::exists(Path("out.mrk")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.mrk")));
 
-    r = Cli({"info", Path("missing.mrk")});
+    r = Cli({"info", dir.File("missing.mrk")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, Path("missing.mrk") + ": error 53: File not found\n");
+    EXPECT_EQ(r.err, dir.File("missing.mrk") + ": error 53: File not found\n");
 
-    WriteAll(Path("bad.mrk"), "40,x,7,6\r\n");
-    r = Cli({"check", Path("bad.mrk")});
-    EXPECT_EQ(r.err, Path("bad.mrk") + ":1: error 13: Type mismatch\n");
-
-    ASSERT_EQ(Cli({"new", Path("ok.mrk")}).status, 0);
-    r = Cli({"recalc", Path("ok.mrk"), "-o", Path("no/such/folder/x.mrk")});
+    ASSERT_EQ(Cli({"new", dir.File("ok.mrk")}).status, 0);
+    r = Cli({"recalc", dir.File("ok.mrk"), "-o", dir.File("no/such/folder/x.mrk")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("error 75"), std::string::npos);
-    EXPECT_EQ(Cli({"check", Path("ok.mrk")}).out, "ok\n");
+    EXPECT_EQ(r.err, dir.File("no/such/folder/x.mrk") + ": error 75: Path/File access error\n");
+    EXPECT_EQ(Cli({"check", dir.File("ok.mrk")}).out, "ok\n");
 }
+
+} // namespace

@@ -1,10 +1,9 @@
 #pragma once
 
-// Shared by the data editor's GUI tests: a window on its own state, the modal windows it opens answered
-// without ever blocking, and the cursor checked against the page as drawn.
+// Shared by the data editor's GUI tests: a window on its own state, its modal windows answered without ever
+// blocking, and the cursor checked against the page as drawn.
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -20,14 +19,13 @@
 
 namespace markroll::test {
 
-/// Watchers of OnModal that have not met their window yet.
 inline QList<QPointer<QTimer>>& PendingModals() {
     static QList<QPointer<QTimer>> pending;
     return pending;
 }
 
-/// Runs `action` on the next modal window once it is up. Whatever the action leaves open is closed, so a
-/// failing check never leaves the test waiting on a dialog.
+/// Runs `action` on the next modal window once it is up, then closes what it left open, so a failing check
+/// never leaves the test waiting on a dialog.
 inline void OnModal(std::function<void(QWidget*)> action) {
     auto* timer = new QTimer;
     PendingModals() << timer;
@@ -57,6 +55,16 @@ inline bool DropPendingModals() {
     return waiting;
 }
 
+/// Clicks the named child of `parent`, which must be shown and enabled.
+inline void Press(QWidget* parent, const QString& name, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    auto* child = parent->findChild<QWidget*>(name);
+    QVERIFY2(child && child->isVisible() && child->isEnabled(), qPrintable(name));
+    QTest::mouseClick(child, Qt::LeftButton, mods);
+}
+
+struct Editor;
+inline std::string CursorProblem(const Editor& e);
+
 /// The editor window shown on a state of its own.
 struct Editor {
     AppState state;
@@ -73,19 +81,11 @@ struct Editor {
     EditData* w() const { return window.get(); }
     const EditCursor& cur() const { return window->Cursor(); }
     const PageLayout& page() const { return window->Layout(); }
+    template <typename T = QWidget> T* Child(const QString& name) const { return window->findChild<T*>(name); }
 
-    void Click(const char* name) const {
-        auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
-        QVERIFY2(button, name);
-        QVERIFY2(button->isVisible() && button->isEnabled(), name);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-    void Panel(int i) const {
-        auto* panel = window->findChild<QLabel*>(QStringLiteral("SBar_%1").arg(i));
-        QVERIFY(panel && panel->isVisible());
-        QTest::mouseClick(panel, Qt::LeftButton);
-    }
-    QString PanelText(int i) const { return window->findChild<QLabel*>(QStringLiteral("SBar_%1").arg(i))->text(); }
+    void Click(const char* name) const { Press(w(), QString::fromLatin1(name)); }
+    void Panel(int i) const { Press(w(), QStringLiteral("SBar_%1").arg(i)); }
+    QString PanelText(int i) const { return Child<QLabel>(QStringLiteral("SBar_%1").arg(i))->text(); }
     QStringList Panels() const {
         QStringList texts;
         for (int i = 1; i <= 9; ++i)
@@ -93,6 +93,10 @@ struct Editor {
         return texts;
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) const { QTest::keyClick(w(), key, mods); }
+    void Keys(Qt::Key key, int times) const {
+        for (int i = 0; i < times; ++i)
+            Key(key);
+    }
     void Type(const char* text) const { QTest::keyClicks(w(), QString::fromLatin1(text)); }
     /// Moves to category c with "&Cat".
     void ToCat(int c) const {
@@ -100,80 +104,67 @@ struct Editor {
             Click("Ecmd_1");
         QCOMPARE(int(state.EdCat), c);
     }
+    /// Category c in edit mode.
+    void Edit(int c) const {
+        ToCat(c);
+        Click("Ecmd_6");
+    }
     /// A point in the middle of the character cell at (x, y) twips.
     QPoint At(double x, double y) const { return {TwipsToPxX(x + page().CharW / 2), TwipsToPxY(y + page().CharH / 2)}; }
     QPoint FieldPoint(int field, int row) const {
         return At(page().FieldX(field) + 2 * page().CharW, page().RowY(row, state.doc.NumStudents));
     }
+    void ClickAt(QPoint point, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
+        QTest::mouseClick(w(), Qt::LeftButton, mods, point);
+    }
     int Possible() const { return state.doc.PossibleRow(); }
+    /// The cursor's row, field and column.
+    QList<int> Spot() const { return {cur().EdRow, cur().EdField, cur().EdCol}; }
+    void CheckCursor() const {
+        const std::string problem = CursorProblem(*this);
+        QVERIFY2(problem.empty(), problem.c_str());
+    }
 };
 
-inline QColor Pixel(QWidget* widget, int x, int y) {
-    return widget->grab().toImage().pixelColor(x, y);
-}
-
-/// A key press that carries only its text, as a keyboard sends a character it has no key code for.
-inline void SendText(QWidget* w, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
-}
-
-/// Where the cursor stands against the page as drawn: "" when the cursor cell is a cell of the page that
-/// shows the character the cursor edits, else what is wrong.
+/// "" when the cursor cell is a cell of the page that shows the character the cursor edits, else what is wrong.
 inline std::string CursorProblem(const Editor& e) {
     const EditCursor& c = e.cur();
     const PageLayout& p = e.page();
     const Document& doc = e.state.doc;
-    const auto near = [&p](float a, float b) { return std::fabs(a - b) < p.CharW / 100; };
-    std::string where = "zone " + std::to_string(c.EdZone) + " row " + std::to_string(c.EdRow) + " pos " +
-                        std::to_string(c.EdPos) + ": ";
-    const bool onPossible = c.EdRow == doc.PossibleRow();
-    if (!onPossible && (c.EdRow < p.FirstStu || c.EdRow > p.LastStu))
+    const std::string where = "zone " + std::to_string(c.EdZone) + " row " + std::to_string(c.EdRow) + " pos " +
+                              std::to_string(c.EdPos) + " col " + std::to_string(c.EdCol) + ": ";
+    if (c.EdRow != doc.PossibleRow() && (c.EdRow < p.FirstStu || c.EdRow > p.LastStu))
         return where + "the row is not on the page";
-    if (!near(c.CurY, p.RowY(c.EdRow, doc.NumStudents)))
+    if (std::fabs(c.CurY - p.RowY(c.EdRow, doc.NumStudents)) > p.CharW / 100)
         return where + "CurY is not the row's y";
     if (c.EdCol < 0 || (c.EdZone >= EditCursor::ZoneAdjust && c.EdCol > CellWidth - 1))
-        return where + "EdCol " + std::to_string(c.EdCol) + " is outside the cell";
-    switch (c.EdZone) {
-    case EditCursor::ZoneId:
-    case EditCursor::ZoneName: {
-        // The zone's window of the NAME DATA row: ZoneStart characters from ZoneShow on.
-        const int k = c.EdZone == EditCursor::ZoneId ? 2 : 3;
-        const int first = p.ZoneStart[static_cast<std::size_t>(k)];
-        const int shown = p.ZoneShow[static_cast<std::size_t>(k)];
-        if (c.EdStrCat != 1)
-            return where + "not editing NAME DATA";
-        if (c.EdPos < first || c.EdPos > first + shown - 1)
-            return where + "the character is not shown";
-        if (!near(c.CurX, p.ZoneX(k) + static_cast<float>(c.EdPos - first) * p.CharW))
-            return where + "CurX is not where the character is drawn";
-        return {};
-    }
-    case EditCursor::ZoneAdjust:
-    case EditCursor::ZoneGrade: {
-        const int field = c.EdZone == EditCursor::ZoneAdjust ? doc.NumCats : 0;
-        const float cellX = c.EdZone == EditCursor::ZoneAdjust ? p.FieldX(field) : p.ZoneX(5);
-        if (c.EdZone == EditCursor::ZoneAdjust && !p.FieldShown(field))
-            return where + "the adjustment is not on the page";
+        return where + "EdCol is outside the cell";
+    // The row string edited, whether the character is on the page, and the x it is drawn at.
+    int strCat = e.state.EdCat;
+    bool shown = true;
+    float x = 0;
+    if (c.EdZone == EditCursor::ZoneId || c.EdZone == EditCursor::ZoneName) {
+        // The zone's window of the NAME DATA row: ZoneShow characters from ZoneStart on.
+        const std::size_t k = c.EdZone == EditCursor::ZoneId ? 2 : 3;
+        strCat = 1;
+        shown = c.EdPos >= p.ZoneStart[k] && c.EdPos < p.ZoneStart[k] + p.ZoneShow[k];
+        x = p.ZoneX(static_cast<int>(k)) + static_cast<float>(c.EdPos - p.ZoneStart[k]) * p.CharW;
+    } else {
+        const int field = c.EdZone == EditCursor::ZoneData     ? c.EdField
+                          : c.EdZone == EditCursor::ZoneAdjust ? doc.NumCats
+                                                               : 0;
         if (c.EdPos != field * CellWidth + c.EdCol + 1)
-            return where + "EdPos is not EdCol of the cell";
-        if (!near(c.CurX, cellX + static_cast<float>(c.EdCol) * p.CharW))
-            return where + "CurX is not where the character is drawn";
-        return {};
+            return where + "EdPos is not EdCol of its cell";
+        shown = c.EdZone == EditCursor::ZoneGrade || p.FieldShown(field);
+        x = (c.EdZone == EditCursor::ZoneGrade ? p.ZoneX(5) : p.FieldX(field)) + static_cast<float>(c.EdCol) * p.CharW;
     }
-    default:
-        if (c.EdStrCat != e.state.EdCat)
-            return where + "not editing the shown category";
-        if (!p.FieldShown(c.EdField))
-            return where + "field " + std::to_string(c.EdField) + " is not on the page";
-        if (c.EdPos != c.EdField * CellWidth + c.EdCol + 1)
-            return where + "EdPos is not EdCol of the field";
-        if (!near(c.CurX, p.FieldX(c.EdField) + static_cast<float>(c.EdCol) * p.CharW))
-            return where + "CurX is not where the character is drawn";
-        return {};
-    }
+    if (c.EdStrCat != strCat)
+        return where + "edits the wrong row string";
+    if (!shown)
+        return where + "the character is not on the page";
+    if (std::fabs(c.CurX - x) > p.CharW / 100)
+        return where + "CurX is not where the character is drawn";
+    return {};
 }
 
 } // namespace markroll::test

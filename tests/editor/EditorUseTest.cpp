@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,6 +27,7 @@ using markroll::test::CursorProblem;
 using markroll::test::Field;
 using markroll::test::MakeDocument;
 using markroll::test::OnModal;
+using markroll::test::Press;
 
 Q_DECLARE_METATYPE(markroll::Document)
 
@@ -41,40 +43,7 @@ QStringList RowTexts(const EditData& editor, const Document& doc, int student) {
     return texts;
 }
 
-// Everything that moves the cursor, each followed by a look at where it stands.
-struct Step {
-    enum Kind { Key, Text, Panel, ClickAt } kind;
-    int key = 0;
-    const char* text = "";
-};
-
-std::vector<Step> Script(const PageLayout& page) {
-    std::vector<Step> steps;
-    const auto keys = [&steps](Qt::Key key, int times) {
-        for (int i = 0; i < times; ++i)
-            steps.push_back({Step::Key, key});
-    };
-    const int across = (page.LastFld - page.FirstFld + 1) * 3 + 2;
-    const int down = page.LastStu - page.FirstStu + 3;
-    keys(Qt::Key_Right, std::min(across, 40));
-    keys(Qt::Key_Left, std::min(across, 40));
-    keys(Qt::Key_Down, down);
-    keys(Qt::Key_Up, down);
-    keys(Qt::Key_Tab, 5);
-    steps.push_back({Step::Text, 0, "7.5"});
-    for (int i = 0; i < 5; ++i)
-        steps.push_back({Step::Panel, 9});
-    steps.push_back({Step::Panel, 8});
-    steps.push_back({Step::Text, 0, "12 A-z"});
-    keys(Qt::Key_Up, 2);
-    steps.push_back({Step::Panel, 8});
-    keys(Qt::Key_Left, 5);
-    steps.push_back({Step::Text, 0, "Zz9"});
-    steps.push_back({Step::ClickAt});
-    return steps;
-}
-
-// The points a click in edit mode is tried at: every zone and beyond, on and around the rows shown.
+// The points a click is tried at: every zone and beyond, on and around the rows shown.
 std::vector<QPoint> ClickPoints(const test::Editor& e) {
     const PageLayout& p = e.page();
     const int students = e.state.doc.NumStudents;
@@ -87,6 +56,39 @@ std::vector<QPoint> ClickPoints(const test::Editor& e) {
         for (double x : xs)
             points.push_back(e.At(x, y));
     return points;
+}
+
+// Everything that moves the cursor in edit mode, each step to be followed by a look at where it stands.
+std::vector<std::function<void()>> Script(const test::Editor& e) {
+    std::vector<std::function<void()>> steps;
+    const auto keys = [&](Qt::Key key, int times) {
+        steps.insert(steps.end(), static_cast<std::size_t>(times), [&e, key] { e.Key(key); });
+    };
+    const auto type = [&](const char* text) { steps.push_back([&e, text] { e.Type(text); }); };
+    const auto panel = [&](int i, int times) {
+        steps.insert(steps.end(), static_cast<std::size_t>(times), [&e, i] { e.Panel(i); });
+    };
+    const PageLayout& page = e.page();
+    const int across = std::min((page.LastFld - page.FirstFld + 1) * 3 + 2, 40);
+    const int down = page.LastStu - page.FirstStu + 3;
+    keys(Qt::Key_Right, across);
+    keys(Qt::Key_Left, across);
+    keys(Qt::Key_Down, down);
+    keys(Qt::Key_Up, down);
+    keys(Qt::Key_Tab, 5);
+    type("7.5");
+    panel(9, 5);
+    panel(8, 1);
+    type("12 A-z");
+    keys(Qt::Key_Up, 2);
+    panel(8, 1);
+    keys(Qt::Key_Left, 5);
+    type("Zz9");
+    for (const QPoint& point : ClickPoints(e)) {
+        steps.push_back([&e, point] { e.ClickAt(point); });
+        type("5");
+    }
+    return steps;
 }
 
 // Rows of categories other than the one edited stay as they were; rows of the edited ones grow only to the
@@ -142,20 +144,17 @@ private slots:
         auto* editor = qobject_cast<EditData*>(menu.Editor());
         QVERIFY(editor);
         QVERIFY(QTest::qWaitForWindowExposed(editor));
-        const auto click = [&editor](const char* name) {
-            auto* button = editor->findChild<QPushButton*>(QString::fromLatin1(name));
-            QVERIFY(button && button->isVisible() && button->isEnabled());
-            QTest::mouseClick(button, Qt::LeftButton);
-        };
         const auto type = [&editor](const char* text) { QTest::keyClicks(editor, QString::fromLatin1(text)); };
-        const auto key = [&editor](Qt::Key k) { QTest::keyClick(editor, k); };
+        const auto key = [&editor](Qt::Key k, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(editor, k);
+        };
 
         // Tests, column by column: "Vert" sends each completed cell one row down, from the last student
         // back to the possible points.
-        click("Ecmd_1");
-        QCOMPARE(int(state.EdCat), 2);
-        click("Ecmd_6");
-        QTest::mouseClick(editor->findChild<QLabel*>("SBar_8"), Qt::LeftButton);
+        Press(editor, "Ecmd_1");
+        Press(editor, "Ecmd_6");
+        Press(editor, "SBar_8");
         type(" 50 45 30 50 20");
         key(Qt::Key_Tab);
         type(" 50 40 35 50  9");
@@ -163,29 +162,22 @@ private slots:
         QCOMPARE(Field(state.doc, 1, 2, 0), std::string("  85"));
 
         // Homework, student by student in "Hort": each row of three cells wraps to its first field.
-        click("Ecmd_1");
-        QCOMPARE(int(state.EdCat), 3);
-        click("Ecmd_6");
-        QTest::mouseClick(editor->findChild<QLabel*>("SBar_8"), Qt::LeftButton);
-        QCOMPARE(editor->findChild<QLabel*>("SBar_8")->text(), QStringLiteral("Hort"));
+        Press(editor, "Ecmd_1");
+        Press(editor, "Ecmd_6");
+        Press(editor, "SBar_8");
         type(" 10 10 10");
-        const char* rows[] = {" 10  9  8", "  5  5  5", " 10 10 10", "  0     7"};
-        for (const char* row : rows) {
+        for (const char* row : {" 10  9  8", "  5  5  5", " 10 10 10", "  0     7"}) {
             key(Qt::Key_Down);
             type(row);
         }
         key(Qt::Key_Escape);
 
         // SUMMARY: an ID# for the first student, then 3 adjustment points for the fourth.
-        click("Ecmd_1");
-        QCOMPARE(int(state.EdCat), 0);
-        click("Ecmd_6");
+        Press(editor, "Ecmd_1");
+        Press(editor, "Ecmd_6");
         type("555-01-0001");
-        key(Qt::Key_Tab);
-        key(Qt::Key_Tab);
-        QCOMPARE(editor->findChild<QLabel*>("SBar_6")->text(), QStringLiteral("Adjustment"));
-        for (int i = 0; i < 3; ++i)
-            key(Qt::Key_Down);
+        key(Qt::Key_Tab, 2);
+        key(Qt::Key_Down, 3);
         type("  3");
         key(Qt::Key_Escape);
 
@@ -205,12 +197,11 @@ private slots:
         QCOMPARE(column(0, 3), (QStringList{"  68", "  87", "  59", " 100", "  27"}));
         QCOMPARE(Field(state.doc, 4, 0, 5), std::string("  30"));
         QCOMPARE(state.doc.CatData(1, 1).substr(0, 11), std::string("555-01-0001"));
-        // The SUMMARY page shows them.
         QCOMPARE(RowTexts(*editor, state.doc, 4).mid(3, 1), QStringList{"  29  23  27   3  30"});
 
         const std::string second = dir.File("period3-graded.mrk");
         FileDialog::SetNextResult({FileDialogResult::Status::Chosen, QString::fromStdString(second), {}});
-        click("Ecmd_8");
+        Press(editor, "Ecmd_8");
         QCOMPARE(FileDialog::PendingAnswers(), 0);
         const Document typed = state.doc;
         QCOMPARE(test::ReadBytes(second), SerializeMarkroll(typed));
@@ -293,7 +284,7 @@ private slots:
                     for (int p = 1; p < e.page().NumPages; ++p)
                         e.Click("Ecmd_2");
                 }
-                const QByteArray where = QStringLiteral("category %1, group %2, page %3")
+                const QByteArray where = QStringLiteral("category %1, group %2, page %3: ")
                                              .arg(cat)
                                              .arg(e.state.EdGroup)
                                              .arg(e.state.EdPage)
@@ -302,32 +293,14 @@ private slots:
                 const Document before = e.state.doc;
                 e.Click("Ecmd_6");
                 QVERIFY2(e.w()->Editing(), where.constData());
-                QVERIFY2(CursorProblem(e).empty(), (where + " on entry: " + CursorProblem(e).c_str()).constData());
-                for (const Step& step : Script(e.page())) {
-                    switch (step.kind) {
-                    case Step::Key:
-                        e.Key(static_cast<Qt::Key>(step.key));
-                        break;
-                    case Step::Text:
-                        e.Type(step.text);
-                        break;
-                    case Step::Panel:
-                        e.Panel(step.key);
-                        break;
-                    case Step::ClickAt:
-                        for (const QPoint& point : ClickPoints(e)) {
-                            QTest::mouseClick(e.w(), Qt::LeftButton, Qt::NoModifier, point);
-                            const std::string problem = CursorProblem(e);
-                            QVERIFY2(problem.empty(), (where + " after a click: " + problem.c_str()).constData());
-                            e.Type("5");
-                        }
-                        break;
-                    }
+                QVERIFY2(CursorProblem(e).empty(), (where + "on entry: " + CursorProblem(e).c_str()).constData());
+                for (const auto& step : Script(e)) {
+                    step();
                     const std::string problem = CursorProblem(e);
-                    QVERIFY2(problem.empty(), (where + ": " + problem.c_str()).constData());
+                    QVERIFY2(problem.empty(), (where + problem.c_str()).constData());
                 }
                 const QString untouched = Untouched(before, e.state.doc, cat);
-                QVERIFY2(untouched.isEmpty(), (where + ": " + untouched.toLatin1()).constData());
+                QVERIFY2(untouched.isEmpty(), (where + untouched.toLatin1()).constData());
 
                 // Escape recomputes exactly what leaving edit mode computes, nothing else.
                 Document expected = e.state.doc;
@@ -335,8 +308,7 @@ private slots:
                     RecalcCategory(expected, cat);
                 RecalcSummary(expected);
                 e.Key(Qt::Key_Escape);
-                QVERIFY2(!e.w()->Editing(), where.constData());
-                QVERIFY2(e.state.doc == expected, where.constData());
+                QVERIFY2(!e.w()->Editing() && e.state.doc == expected, where.constData());
             }
             e.state.EdGroup = 1;
         }
@@ -350,11 +322,8 @@ private slots:
         e.ToCat(e.state.doc.NumCats > 2 ? 2 : 0);
         int opened = 0;
         for (const QPoint& point : ClickPoints(e)) {
-            OnModal([&opened](QWidget* modal) {
-                ++opened;
-                modal->close();
-            });
-            QTest::mouseClick(e.w(), Qt::LeftButton, opened % 2 ? Qt::ShiftModifier : Qt::NoModifier, point);
+            OnModal([&opened](QWidget*) { ++opened; });
+            e.ClickAt(point, opened % 2 ? Qt::ShiftModifier : Qt::NoModifier);
         }
         QCOMPARE(opened, static_cast<int>(ClickPoints(e).size()));
         QVERIFY(e.state.doc == viewed);

@@ -26,16 +26,13 @@ private:
     QPushButton* Button(const char* name) { return m_dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
     QString NumInfo() { return m_dialog->findChild<QLabel*>("labNumInfo")->text(); }
 
-    void Open() {
+    void Open(bool active = false) {
         m_dialog = std::make_unique<MrkInfo>(*m_state);
         m_dialog->show();
-    }
-
-    QStringList Items(QComboBox* box) {
-        QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
-        return items;
+        if (active) {
+            m_dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        }
     }
 
     /// A document whose info lines are L0, L1, ...
@@ -44,6 +41,12 @@ private:
         m_state->doc.InfoLine.clear();
         for (int i = 0; i < count; ++i)
             m_state->doc.InfoLine.push_back("L" + std::to_string(i));
+    }
+
+    /// Both lists select row.
+    void ExpectSelected(int row) {
+        QCOMPARE(Texts()->currentIndex(), row);
+        QCOMPARE(Names()->currentIndex(), row);
     }
 
     void Apply() {
@@ -72,38 +75,54 @@ private slots:
                                               "Instructor", "Creation Date", "Last Update Date", "Last Update Time"}));
         QCOMPARE(Items(Texts())[1], QStringLiteral("Class Name???"));
         QCOMPARE(NumInfo(), QStringLiteral("NumInfo= 8"));
-        QCOMPARE(Names()->currentIndex(), 1);
-        QCOMPARE(Texts()->currentIndex(), 1);
+        ExpectSelected(1);
         QVERIFY(!Names()->isEnabled());
         QVERIFY(Texts()->isEnabled());
         QCOMPARE(Names()->toolTip(), QStringLiteral("InfoName (noneditable)"));
         QCOMPARE(Texts()->toolTip(), QStringLiteral("Info (editable)"));
         QCOMPARE(m_dialog->findChild<QLabel*>("labNumInfo")->toolTip(), QStringLiteral("Maximum of 16 Entries"));
+
+        // The version line cannot be selected: the line before Class Name is Class Name itself.
+        QTest::keyClick(Texts(), Qt::Key_Up);
+        ExpectSelected(1);
+        QCOMPARE(m_dialog->List().Current(), 1);
     }
 
-    void enterStoresTheTextAsTyped_data() {
-        QTest::addColumn<QString>("typed");
+    // A line holds what the file can: a line break becomes a blank; a character outside the code page is
+    // refused, typed (the key) or pasted (the whole text). Nothing reaches the document before Apply.
+    void enterStoresTheText_data() {
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("plain") << "Algebra 1" << QByteArray("Algebra 1");
-        QTest::newRow("blanks kept") << "  Room 12  " << QByteArray("  Room 12  ");
-        QTest::newRow("empty") << "" << QByteArray("");
-        QTest::newRow("code page characters") << QStringLiteral("Caf\u00e9 \u20ac5")
+        QTest::newRow("blanks kept") << false << "  Room 12  " << QByteArray("  Room 12  ");
+        QTest::newRow("empty") << false << "" << QByteArray("");
+        QTest::newRow("code page characters") << false << QStringLiteral("Caf\u00e9 \u20ac5")
                                               << QByteArray("Caf\xe9 \x80"
                                                             "5");
-        QTest::newRow("a character outside the code page is refused") << QStringLiteral("A\u2192B") << QByteArray("AB");
+        QTest::newRow("typed outside the code page") << false << QStringLiteral("A\u2192B") << QByteArray("AB");
+        QTest::newRow("pasted two lines") << true << "Room 12\nBuilding C" << QByteArray("Room 12 Building C");
+        QTest::newRow("pasted Windows line end") << true << "Room 12\r\n" << QByteArray("Room 12  ");
+        QTest::newRow("pasted tab") << true << "Room\t12" << QByteArray("Room\t12");
+        QTest::newRow("pasted outside the code page")
+            << true << QStringLiteral("Room \u2116 12") << QByteArray("Class Term???");
     }
 
-    void enterStoresTheTextAsTyped() {
-        QFETCH(QString, typed);
+    void enterStoresTheText() {
+        QFETCH(bool, paste);
+        QFETCH(QString, text);
         QFETCH(QByteArray, stored);
         Open();
         PickRow(Texts(), 3);
-        TypeInto(Texts(), typed);
+        if (paste) {
+            QApplication::clipboard()->setText(text);
+            Texts()->lineEdit()->selectAll();
+            Texts()->lineEdit()->paste();
+        } else {
+            TypeInto(Texts(), text);
+        }
         PressEnter(Texts());
         QCOMPARE(m_dialog->List().Lines()[3].text, stored.toStdString());
-        QCOMPARE(Texts()->currentIndex(), 3);
-        QCOMPARE(Names()->currentIndex(), 3);
-        // Nothing reaches the document before Apply.
+        ExpectSelected(3);
         QCOMPARE(m_state->doc.InfoLine[3], std::string("Class Term???"));
         Apply();
         QCOMPARE(m_state->doc.InfoLine[3], stored.toStdString());
@@ -111,44 +130,14 @@ private slots:
         QVERIFY(m_dialog->isVisible());
     }
 
-    // Pasted text: a line break would end the line in the file, so it becomes a blank; a text holding a
-    // character outside the code page is refused whole.
-    void pastedTextIsKeptToWhatTheFileHolds_data() {
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("two lines") << "Room 12\nBuilding C" << QByteArray("Room 12 Building C");
-        QTest::newRow("Windows line end") << "Room 12\r\n" << QByteArray("Room 12  ");
-        QTest::newRow("tab kept") << "Room\t12" << QByteArray("Room\t12");
-        QTest::newRow("outside the code page") << QStringLiteral("Room \u2116 12") << QByteArray("Class Term???");
-    }
-
-    void pastedTextIsKeptToWhatTheFileHolds() {
-        QFETCH(QString, pasted);
-        QFETCH(QByteArray, stored);
-        Open();
-        PickRow(Texts(), 3);
-        QApplication::clipboard()->setText(pasted);
-        Texts()->lineEdit()->selectAll();
-        Texts()->lineEdit()->paste();
-        PressEnter(Texts());
-        QCOMPARE(m_dialog->List().Lines()[3].text, stored.toStdString());
-    }
-
-    void selectingTheVersionLineSelectsClassName() {
-        Open();
-        QTest::keyClick(Texts(), Qt::Key_Up);
-        QCOMPARE(Texts()->currentIndex(), 1);
-        QCOMPARE(Names()->currentIndex(), 1);
-        QCOMPARE(m_dialog->List().Current(), 1);
-    }
-
-    void addAppendsAndApplyStoresIt() {
+    // Add appends lines named with the count's leading blank, up to sixteen; reopened, they are named without.
+    void addAppendsUpToSixteenLines() {
         Open();
         Button("cmdAdd")->click();
         QCOMPARE(Names()->itemText(8), QStringLiteral("Info 8"));
         QCOMPARE(Texts()->itemText(8), QStringLiteral("???"));
         QCOMPARE(NumInfo(), QStringLiteral("NumInfo= 9"));
-        QCOMPARE(Texts()->currentIndex(), 1);
+        ExpectSelected(1);
         Apply();
         QCOMPARE(int(m_state->doc.LastInfo), 8);
         QCOMPARE(m_state->doc.InfoLine.size(), std::size_t(9));
@@ -157,11 +146,7 @@ private slots:
         Open();
         QCOMPARE(Names()->itemText(8), QStringLiteral("Info8"));
         QCOMPARE(Texts()->itemText(8), QStringLiteral("???"));
-    }
-
-    void addStopsAtSixteenLines() {
-        Open();
-        for (int i = 0; i < 10; ++i)
+        for (int i = 0; i < 8; ++i)
             Button("cmdAdd")->click();
         QCOMPARE(Texts()->count(), 16);
         QCOMPARE(Names()->count(), 16);
@@ -169,30 +154,26 @@ private slots:
         QCOMPARE(Names()->itemText(15), QStringLiteral("Info 15"));
     }
 
-    void deleteRemovesAnAddedLine() {
+    // Delete removes an added line and selects the one before; the standard eight stay.
+    void deleteRemovesOnlyAddedLines() {
         UseLines(10);
         Open();
+        for (int row : {1, 5, 7}) {
+            PickRow(Texts(), row);
+            Button("cmdDelete")->click();
+            QCOMPARE(Texts()->count(), 10);
+            QCOMPARE(Texts()->currentIndex(), row);
+        }
         PickRow(Texts(), 8);
         Button("cmdDelete")->click();
         QCOMPARE(Texts()->count(), 9);
         QCOMPARE(Texts()->itemText(8), QStringLiteral("L9"));
         QCOMPARE(Names()->itemText(8), QStringLiteral("Info9"));
-        QCOMPARE(Texts()->currentIndex(), 7);
-        QCOMPARE(Names()->currentIndex(), 7);
+        ExpectSelected(7);
         QCOMPARE(NumInfo(), QStringLiteral("NumInfo= 9"));
         Apply();
         QCOMPARE(int(m_state->doc.LastInfo), 8);
         QCOMPARE(m_state->doc.InfoLine.back(), std::string("L9"));
-    }
-
-    void deleteLeavesTheStandardLines() {
-        Open();
-        for (int row : {1, 5, 7}) {
-            PickRow(Texts(), row);
-            Button("cmdDelete")->click();
-            QCOMPARE(Texts()->count(), 8);
-            QCOMPARE(Texts()->currentIndex(), row);
-        }
     }
 
     void applyCancelledChangesNothing() {
@@ -204,29 +185,46 @@ private slots:
         MessageBox::SetNextAnswer(MsgAnswer::Cancel);
         Button("cmdApply")->click();
         QCOMPARE(m_state->doc, before);
-        QCOMPARE(MessageBox::Asked().front().title, QStringLiteral("Change Markroll Info"));
-        QCOMPARE(MessageBox::Asked().front().text, QStringLiteral("Apply Changes to Markroll Info ?"));
+        QCOMPARE(Shown(), QStringList({"Change Markroll Info: Apply Changes to Markroll Info ?"}));
         QCOMPARE(MessageBox::Asked().front().buttons, MsgButtons::OkCancel);
         QCOMPARE(MessageBox::Asked().front().icon, MsgIcon::None);
         QCOMPARE(Texts()->count(), 9);
         QVERIFY(!m_dialog->Applied());
     }
 
-    void exitDiscardsWhatWasNotApplied() {
-        Open();
-        TypeInto(Texts(), "Physics");
+    // Escape first drops the typing that was not committed; then Escape, like "E&xit", leaves the dialog and
+    // discards what was not applied.
+    void leavingDiscardsWhatWasNotApplied_data() {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("E&xit") << false;
+        QTest::newRow("Escape") << true;
+    }
+
+    void leavingDiscardsWhatWasNotApplied() {
+        QFETCH(bool, byEscape);
+        Open(true);
+        TypeInto(Texts(), "Algebra 2");
         PressEnter(Texts());
+        PickRow(Texts(), 4);
+        TypeInto(Texts(), "Not committed");
+        QTest::keyClick(Texts()->lineEdit(), Qt::Key_Escape);
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(Texts()->lineEdit()->text(), QStringLiteral("Instructor???"));
+        QCOMPARE(m_dialog->List().Lines()[4].text, std::string("Instructor???"));
+        QCOMPARE(m_dialog->List().Lines()[1].text, std::string("Algebra 2"));
+
         const Document before = m_state->doc;
-        Button("cmdExit")->click();
+        if (byEscape)
+            QTest::keyClick(Texts()->lineEdit(), Qt::Key_Escape);
+        else
+            Button("cmdExit")->click();
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_state->doc, before);
     }
 
     // Enter in the texts box commits the line; Enter on a button that has the focus presses it.
     void enterPressesTheFocusedButton() {
-        Open();
-        m_dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        Open(true);
         QVERIFY(Texts()->lineEdit()->hasFocus());
         TypeInto(Texts(), "Algebra 2");
         PressEnter(Texts());
@@ -244,27 +242,6 @@ private slots:
         QCOMPARE(int(m_state->doc.LastInfo), 8);
         QCOMPARE(m_state->doc.InfoLine[1], std::string("Algebra 2"));
         QVERIFY(m_dialog->isVisible());
-    }
-
-    // Escape drops the typing that was not committed; with nothing typed it leaves as "E&xit" does.
-    void escapeDropsTypingBeforeItLeaves() {
-        Open();
-        m_dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
-        TypeInto(Texts(), "Algebra 2");
-        PressEnter(Texts());
-        PickRow(Texts(), 4);
-        TypeInto(Texts(), "Not committed");
-        QTest::keyClick(Texts()->lineEdit(), Qt::Key_Escape);
-        QVERIFY(m_dialog->isVisible());
-        QCOMPARE(Texts()->lineEdit()->text(), QStringLiteral("Instructor???"));
-        QCOMPARE(m_dialog->List().Lines()[4].text, std::string("Instructor???"));
-        QCOMPARE(m_dialog->List().Lines()[1].text, std::string("Algebra 2"));
-
-        const Document before = m_state->doc;
-        QTest::keyClick(Texts()->lineEdit(), Qt::Key_Escape);
-        QVERIFY(!m_dialog->isVisible());
-        QCOMPARE(m_state->doc, before);
     }
 
     // A document with fewer lines than the standard eight still shows all eight names.

@@ -11,25 +11,14 @@
 #include <QtTest>
 
 using namespace markroll;
-using markroll::test::CancelModalWaits;
-using markroll::test::RealBoxes;
-using markroll::test::WhenModalShown;
+using namespace markroll::test;
 
 Q_DECLARE_METATYPE(markroll::MsgButtons)
 Q_DECLARE_METATYPE(markroll::MsgIcon)
 Q_DECLARE_METATYPE(markroll::MsgAnswer)
 
-namespace {
-
-// What the user saw in a real message box.
-struct SeenBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;
-};
-
-} // namespace
+using B = MsgButtons;
+using A = MsgAnswer;
 
 class BoxesTest : public QObject {
     Q_OBJECT
@@ -45,145 +34,100 @@ private slots:
         InputBox::ClearAnswers();
     }
 
-    void scriptedAnswersAreUsedInOrderAndRecorded() {
+    // Scripted answers are used in order and every request is recorded; once they run out, a box in test
+    // mode is not shown and gives the most cautious answer it has.
+    void scriptedAnswersThenCautiousOnes() {
         MessageBox::SetNextAnswer(MsgAnswer::Yes);
         MessageBox::SetNextAnswer(MsgAnswer::Cancel);
-        QCOMPARE(MessageBox::Show(nullptr, "Save Markroll Before Exiting ?", MsgButtons::YesNoCancel, MsgIcon::None,
+        QCOMPARE(MessageBox::Show(nullptr, "Save Markroll Before Exiting ?", MsgButtons::YesNoCancel, MsgIcon::Question,
                                   "Exit Markroll Program"),
                  MsgAnswer::Yes);
-        QCOMPARE(MessageBox::Show(nullptr, "Create New Markroll", MsgButtons::OkCancel, MsgIcon::Question, "New"),
+        QCOMPARE(MessageBox::Show(nullptr, "Create New Markroll", MsgButtons::OkCancel, MsgIcon::None, "New"),
                  MsgAnswer::Cancel);
+        const std::pair<B, A> unscripted[] = {
+            {B::Ok, A::Ok}, {B::OkCancel, A::Cancel}, {B::YesNo, A::No}, {B::YesNoCancel, A::Cancel}};
+        for (const auto& [buttons, expected] : unscripted) {
+            QCOMPARE(MessageBox::Show(nullptr, "text", buttons, MsgIcon::None, "Forgotten"), expected);
+        }
         QCOMPARE(MessageBox::PendingAnswers(), 0);
-
         const auto& asked = MessageBox::Asked();
-        QCOMPARE(asked.size(), 2u);
+        QCOMPARE(asked.size(), 6u);
         QCOMPARE(asked[0].title, QString("Exit Markroll Program"));
         QCOMPARE(asked[0].text, QString("Save Markroll Before Exiting ?"));
         QCOMPARE(asked[0].buttons, MsgButtons::YesNoCancel);
-        QCOMPARE(asked[0].icon, MsgIcon::None);
-        QCOMPARE(asked[1].title, QString("New"));
-        QCOMPARE(asked[1].buttons, MsgButtons::OkCancel);
-        QCOMPARE(asked[1].icon, MsgIcon::Question);
+        QCOMPARE(asked[0].icon, MsgIcon::Question);
+
+        InputBox::SetNextAnswer("12");
+        QCOMPARE(InputBox::Show(nullptr, "Number of Students", "Students", "40", QPoint(1440, 720)), QString("12"));
+        QCOMPARE(InputBox::Show(nullptr, "Field Number", "Fields", "1"), QString());
+        const auto& inputs = InputBox::Asked();
+        QCOMPARE(inputs.size(), 2u);
+        QCOMPARE(QStringList({inputs[0].prompt, inputs[0].title, inputs[0].defaultText}),
+                 QStringList({"Number of Students", "Students", "40"}));
+        QCOMPARE(inputs[0].posTwips, std::optional<QPoint>(QPoint(1440, 720)));
+        QCOMPARE(inputs[1].posTwips, std::optional<QPoint>());
     }
 
-    void unscriptedBoxInTestModeAnswersLikeCancel_data() {
-        QTest::addColumn<MsgButtons>("buttons");
-        QTest::addColumn<MsgAnswer>("expected");
-        QTest::newRow("ok") << MsgButtons::Ok << MsgAnswer::Ok;
-        QTest::newRow("ok cancel") << MsgButtons::OkCancel << MsgAnswer::Cancel;
-        QTest::newRow("yes no") << MsgButtons::YesNo << MsgAnswer::No;
-        QTest::newRow("yes no cancel") << MsgButtons::YesNoCancel << MsgAnswer::Cancel;
-    }
-
-    void unscriptedBoxInTestModeAnswersLikeCancel() {
-        QFETCH(MsgButtons, buttons);
-        QFETCH(MsgAnswer, expected);
-        QCOMPARE(MessageBox::Show(nullptr, "text", buttons, MsgIcon::Exclamation, "Forgotten"), expected);
-        QCOMPARE(MessageBox::Asked().size(), 1u);
-        QCOMPARE(MessageBox::Asked().front().title, QString("Forgotten"));
-    }
-
-    void realBoxShowsTheButtonsAndReturnsThePressedOne_data() {
+    void realMessageBox_data() {
         QTest::addColumn<MsgButtons>("buttons");
         QTest::addColumn<MsgIcon>("icon");
+        QTest::addColumn<int>("qtIcon");
         QTest::addColumn<QString>("press"); // a button caption, or "Escape" / "Return"
         QTest::addColumn<MsgAnswer>("expected");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<int>("qtIcon");
+        QTest::addColumn<QStringList>("captions"); // sorted
 
-        const QStringList ok{"&OK"};
-        const QStringList okCancel{"&Cancel", "&OK"};
-        const QStringList yesNo{"&No", "&Yes"};
+        const QStringList ok{"&OK"}, okCancel{"&Cancel", "&OK"}, yesNo{"&No", "&Yes"};
         const QStringList yesNoCancel{"&Cancel", "&No", "&Yes"};
-        QTest::newRow("yes") << MsgButtons::YesNoCancel << MsgIcon::Question << "&Yes" << MsgAnswer::Yes << yesNoCancel
-                             << int(QMessageBox::Question);
-        QTest::newRow("no") << MsgButtons::YesNo << MsgIcon::Exclamation << "&No" << MsgAnswer::No << yesNo
-                            << int(QMessageBox::Warning);
-        QTest::newRow("ok") << MsgButtons::Ok << MsgIcon::Critical << "&OK" << MsgAnswer::Ok << ok
-                            << int(QMessageBox::Critical);
-        QTest::newRow("cancel") << MsgButtons::OkCancel << MsgIcon::Information << "&Cancel" << MsgAnswer::Cancel
-                                << okCancel << int(QMessageBox::Information);
-        QTest::newRow("escape yes no cancel") << MsgButtons::YesNoCancel << MsgIcon::None << "Escape"
-                                              << MsgAnswer::Cancel << yesNoCancel << int(QMessageBox::NoIcon);
-        QTest::newRow("escape yes no") << MsgButtons::YesNo << MsgIcon::None << "Escape" << MsgAnswer::No << yesNo
-                                       << int(QMessageBox::NoIcon);
-        QTest::newRow("escape ok cancel") << MsgButtons::OkCancel << MsgIcon::None << "Escape" << MsgAnswer::Cancel
-                                          << okCancel << int(QMessageBox::NoIcon);
-        QTest::newRow("return takes the first button") << MsgButtons::OkCancel << MsgIcon::None << "Return"
-                                                       << MsgAnswer::Ok << okCancel << int(QMessageBox::NoIcon);
+        const int none = QMessageBox::NoIcon;
+        QTest::newRow("yes") << B::YesNoCancel << MsgIcon::Question << int(QMessageBox::Question) << "&Yes" << A::Yes
+                             << yesNoCancel;
+        QTest::newRow("no") << B::YesNo << MsgIcon::Exclamation << int(QMessageBox::Warning) << "&No" << A::No << yesNo;
+        QTest::newRow("ok") << B::Ok << MsgIcon::Critical << int(QMessageBox::Critical) << "&OK" << A::Ok << ok;
+        QTest::newRow("cancel") << B::OkCancel << MsgIcon::Information << int(QMessageBox::Information) << "&Cancel"
+                                << A::Cancel << okCancel;
+        QTest::newRow("escape yes no cancel")
+            << B::YesNoCancel << MsgIcon::None << none << "Escape" << A::Cancel << yesNoCancel;
+        QTest::newRow("escape yes no") << B::YesNo << MsgIcon::None << none << "Escape" << A::No << yesNo;
+        QTest::newRow("return takes the first button")
+            << B::OkCancel << MsgIcon::None << none << "Return" << A::Ok << okCancel;
     }
 
-    void realBoxShowsTheButtonsAndReturnsThePressedOne() {
+    void realMessageBox() {
         QFETCH(MsgButtons, buttons);
         QFETCH(MsgIcon, icon);
+        QFETCH(int, qtIcon);
         QFETCH(QString, press);
         QFETCH(MsgAnswer, expected);
         QFETCH(QStringList, captions);
-        QFETCH(int, qtIcon);
 
         RealBoxes real;
-        SeenBox seen;
-        WhenModalShown([&seen, press](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (!box) {
-                modal->close();
-                return;
-            }
-            seen = {box->windowTitle(), box->text(), box->icon(), {}};
+        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
+        Qt::TextFormat format = Qt::RichText;
+        QStringList seen; // title, text, then the sorted captions
+        WhenModalShown<QMessageBox>([&, press](QMessageBox* box) {
+            seenIcon = box->icon();
+            format = box->textFormat();
+            QStringList shown;
             QAbstractButton* target = nullptr;
             for (QAbstractButton* button : box->buttons()) {
-                seen.buttons << button->text();
-                if (button->text() == press) {
-                    target = button;
-                }
+                shown << button->text();
+                target = button->text() == press ? button : target;
             }
-            seen.buttons.sort();
-            if (press == "Escape") {
-                QTest::keyClick(box, Qt::Key_Escape);
-            } else if (press == "Return") {
-                QTest::keyClick(box, Qt::Key_Return);
-            } else if (target) {
+            shown.sort();
+            seen = QStringList{box->windowTitle(), box->text()} + shown;
+            if (target) {
                 target->click();
             } else {
-                box->close();
+                QTest::keyClick(box, press == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
             }
         });
         const MsgAnswer answer =
             MessageBox::Show(nullptr, "Insert 3 Fields\nafter Field 2", buttons, icon, "Insert Fields");
 
-        QCOMPARE(seen.title, QString("Insert Fields"));
-        QCOMPARE(seen.text, QString("Insert 3 Fields\nafter Field 2"));
-        QCOMPARE(int(seen.icon), qtIcon);
-        QCOMPARE(seen.buttons, captions);
+        QCOMPARE(seen, QStringList({"Insert Fields", "Insert 3 Fields\nafter Field 2"}) + captions);
+        QCOMPARE(int(seenIcon), qtIcon);
+        QCOMPARE(format, Qt::PlainText); // the texts are never markup
         QCOMPARE(answer, expected);
-    }
-
-    void realBoxShowsMarkupAsPlainText() {
-        RealBoxes real;
-        Qt::TextFormat format = Qt::RichText;
-        WhenModalShown([&format](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                format = box->textFormat();
-            }
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        MessageBox::Show(nullptr, "<b>Smith</b>", MsgButtons::Ok, MsgIcon::None, "Names");
-        QCOMPARE(format, Qt::PlainText);
-    }
-
-    void inputBoxScriptedAndUnscripted() {
-        InputBox::SetNextAnswer("12");
-        QCOMPARE(InputBox::Show(nullptr, "Number of Students", "Students", "40", QPoint(1440, 720)), QString("12"));
-        // Nothing scripted in test mode: the box is cancelled without being shown.
-        QCOMPARE(InputBox::Show(nullptr, "Field Number", "Fields", "1"), QString());
-
-        const auto& asked = InputBox::Asked();
-        QCOMPARE(asked.size(), 2u);
-        QCOMPARE(asked[0].prompt, QString("Number of Students"));
-        QCOMPARE(asked[0].title, QString("Students"));
-        QCOMPARE(asked[0].defaultText, QString("40"));
-        QCOMPARE(asked[0].posTwips, std::optional<QPoint>(QPoint(1440, 720)));
-        QCOMPARE(asked[1].posTwips, std::optional<QPoint>());
     }
 
     void realInputBox_data() {
@@ -201,11 +145,9 @@ private slots:
         QFETCH(QString, expected);
 
         RealBoxes real;
-        QString title, prompt, initial;
+        QStringList seen; // title, prompt, default text
         QPoint pos;
         WhenModalShown([&, typed, accept](QWidget* modal) {
-            title = modal->windowTitle();
-            pos = modal->pos();
             auto* label = modal->findChild<QLabel*>("lblPrompt");
             auto* edit = modal->findChild<QLineEdit*>("txtInput");
             auto* button = modal->findChild<QPushButton*>(accept ? "cmdOK" : "cmdCancel");
@@ -213,8 +155,8 @@ private slots:
                 modal->close();
                 return;
             }
-            prompt = label->text();
-            initial = edit->text();
+            seen = {modal->windowTitle(), label->text(), edit->text()};
+            pos = modal->pos();
             if (!typed.isEmpty()) {
                 edit->clear();
                 QTest::keyClicks(edit, typed);
@@ -223,9 +165,7 @@ private slots:
         });
         const QString answer = InputBox::Show(nullptr, "Number of Students", "Students", "40", QPoint(1440, 2880));
 
-        QCOMPARE(title, QString("Students"));
-        QCOMPARE(prompt, QString("Number of Students"));
-        QCOMPARE(initial, QString("40"));
+        QCOMPARE(seen, QStringList({"Students", "Number of Students", "40"}));
         QCOMPARE(pos, QPoint(TwipsToPxX(1440), TwipsToPxY(2880)));
         QCOMPARE(answer, expected);
     }

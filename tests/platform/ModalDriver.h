@@ -1,12 +1,13 @@
 #pragma once
 
-// Helpers for the few tests that answer the toolkit's real modal boxes instead of the scripted hooks.
+// Helpers for the tests that answer the toolkit's real modal boxes instead of the scripted hooks.
 
 #include <QApplication>
 #include <QByteArray>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <type_traits>
 
 namespace markroll::test {
 
@@ -21,9 +22,10 @@ inline void CancelModalWaits() {
     qDeleteAll(ModalWaits().findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
 }
 
-/// Runs action on the next modal window other than notThis, once it is on the screen. Gives up after
-/// five seconds.
-inline void WhenModalShown(std::function<void(QWidget*)> action, QWidget* notThis = nullptr) {
+/// Runs action on the next modal window other than notThis once it is on the screen; a window that is not
+/// a Box is closed instead. Gives up after five seconds.
+template <class Box = QWidget>
+void WhenModalShown(std::type_identity_t<std::function<void(Box*)>> action, QWidget* notThis = nullptr) {
     auto* timer = new QTimer(&ModalWaits());
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, action = std::move(action), notThis, ticks = 0]() mutable {
@@ -33,27 +35,23 @@ inline void WhenModalShown(std::function<void(QWidget*)> action, QWidget* notThi
         }
         timer->stop();
         timer->deleteLater();
-        if (ticks < 500) {
-            action(modal);
+        if (ticks >= 500) {
+            return;
+        }
+        if (auto* box = qobject_cast<Box*>(modal)) {
+            action(box);
+        } else {
+            modal->close();
         }
     });
     timer->start();
 }
 
 /// While alive, the services open their real boxes even when the test run is in test mode.
-class RealBoxes {
-public:
-    RealBoxes() : m_saved(qgetenv("MARKROLL_TEST_MODE")) { qunsetenv("MARKROLL_TEST_MODE"); }
-    ~RealBoxes() {
-        if (!m_saved.isEmpty()) {
-            qputenv("MARKROLL_TEST_MODE", m_saved);
-        }
-    }
-    RealBoxes(const RealBoxes&) = delete;
-    RealBoxes& operator=(const RealBoxes&) = delete;
-
-private:
-    QByteArray m_saved;
+struct RealBoxes {
+    const QByteArray saved = qgetenv("MARKROLL_TEST_MODE");
+    RealBoxes() { qunsetenv("MARKROLL_TEST_MODE"); }
+    ~RealBoxes() { qputenv("MARKROLL_TEST_MODE", saved); }
 };
 
 } // namespace markroll::test

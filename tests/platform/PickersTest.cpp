@@ -10,25 +10,18 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
+#include <array>
 
 using namespace markroll;
-using markroll::test::CancelModalWaits;
-using markroll::test::RealBoxes;
-using markroll::test::WhenModalShown;
+using namespace markroll::test;
 
 namespace {
 
-// What the user saw in the real font picker.
-struct SeenFontPicker {
-    QStringList families;
-    QString family;
-    int minimum = -1;
-    int maximum = -1;
-    int size = -1;
-    bool bold = false;
-    bool italic = false;
-    int typedSize = -1;
-};
+void AcceptOrCancel() {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("chosen") << true;
+    QTest::newRow("cancelled") << false;
+}
 
 } // namespace
 
@@ -39,131 +32,89 @@ private slots:
     void initTestCase() { qputenv("MARKROLL_TEST_MODE", "1"); }
     void cleanup() { CancelModalWaits(); }
 
-    void sizesArePulledIntoTheRange_data() {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("minSize");
-        QTest::addColumn<int>("maxSize");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("below") << 3 << 4 << 18 << 4;
-        QTest::newRow("lowest") << 4 << 4 << 18 << 4;
-        QTest::newRow("inside") << 10 << 4 << 18 << 10;
-        QTest::newRow("highest") << 18 << 4 << 18 << 18;
-        QTest::newRow("above") << 72 << 4 << 18 << 18;
-        QTest::newRow("negative") << -8 << 4 << 18 << 4;
-        QTest::newRow("upside-down range") << 10 << 12 << 8 << 12;
-    }
-
     void sizesArePulledIntoTheRange() {
-        QFETCH(int, size);
-        QFETCH(int, minSize);
-        QFETCH(int, maxSize);
-        QFETCH(int, expected);
-        QCOMPARE(FontPicker::ClampSize(size, minSize, maxSize), expected);
+        // size, lowest, highest, expected; a range given upside down counts as its lowest size alone
+        const std::array<int, 4> cases[] = {{3, 4, 18, 4},   {4, 4, 18, 4},  {10, 4, 18, 10}, {18, 4, 18, 18},
+                                            {72, 4, 18, 18}, {-8, 4, 18, 4}, {10, 12, 8, 12}};
+        for (const auto& [size, minSize, maxSize, expected] : cases) {
+            QCOMPARE(FontPicker::ClampSize(size, minSize, maxSize), expected);
+        }
     }
 
-    void scriptedAnswersAndRecords() {
-        const int colorsBefore = ColorPicker::TimesAsked();
+    // Scripted answers are used in order, a scripted font size is pulled into the range, and with nothing
+    // scripted in test mode a picker is cancelled without a dialog.
+    void scriptedAnswersThenCancelled() {
         ColorPicker::SetNextAnswer(QColor(255, 255, 0));
         ColorPicker::SetNextAnswer(std::nullopt);
         QCOMPARE(ColorPicker::Pick(nullptr, QColor(0, 0, 128)), std::optional<QColor>(QColor(255, 255, 0)));
-        QCOMPARE(ColorPicker::LastInitial(), QColor(0, 0, 128));
         QCOMPARE(ColorPicker::Pick(nullptr, QColor(0, 0, 0)), std::optional<QColor>());
-        // Nothing scripted in test mode: cancelled without a dialog.
         QCOMPARE(ColorPicker::Pick(nullptr, QColor(0, 0, 0)), std::optional<QColor>());
-        QCOMPARE(ColorPicker::TimesAsked(), colorsBefore + 3);
         QCOMPARE(ColorPicker::PendingAnswers(), 0);
-
-        const int fontsBefore = FontPicker::TimesAsked();
         const FontChoice courier{"Courier", 8, false, false};
         FontPicker::SetNextAnswer(FontChoice{"Liberation Mono", 24, true, false});
         FontPicker::SetNextAnswer(std::nullopt);
         QCOMPARE(FontPicker::Pick(nullptr, courier, 4, 18),
                  std::optional(FontChoice{"Liberation Mono", 18, true, false}));
-        QCOMPARE(FontPicker::LastInitial(), courier);
-        QCOMPARE(FontPicker::LastMinSize(), 4);
-        QCOMPARE(FontPicker::LastMaxSize(), 18);
         QCOMPARE(FontPicker::Pick(nullptr, courier, 4, 18), std::optional<FontChoice>());
         QCOMPARE(FontPicker::Pick(nullptr, courier, 4, 18), std::optional<FontChoice>());
-        QCOMPARE(FontPicker::TimesAsked(), fontsBefore + 3);
+        QCOMPARE(FontPicker::PendingAnswers(), 0);
     }
 
-    void realFontPickerOffersOnlyFixedPitchFontsAndTheSizeRange() {
+    void realFontPicker_data() { AcceptOrCancel(); }
+
+    // Only fixed-pitch fonts and sizes of the range are offered; the initial size is pulled into the range.
+    void realFontPicker() {
+        QFETCH(bool, accept);
         RealBoxes real;
-        SeenFontPicker seen;
-        WhenModalShown([&seen](QWidget* modal) {
+        QStringList families;
+        QString family;
+        QList<int> sizes;   // lowest, highest, shown, after typing "30"
+        QList<bool> styles; // bold, italic
+        WhenModalShown([&, accept](QWidget* modal) {
             auto* fontBox = modal->findChild<QFontComboBox*>("cmbFont");
             auto* sizeBox = modal->findChild<QSpinBox*>("spnSize");
             auto* bold = modal->findChild<QCheckBox*>("chkBold");
             auto* italic = modal->findChild<QCheckBox*>("chkItalic");
-            auto* ok = modal->findChild<QPushButton*>("cmdOK");
-            if (!fontBox || !sizeBox || !bold || !italic || !ok) {
+            auto* button = modal->findChild<QPushButton*>(accept ? "cmdOK" : "cmdCancel");
+            if (!fontBox || !sizeBox || !bold || !italic || !button) {
                 modal->close();
                 return;
             }
             for (int i = 0; i < fontBox->count(); ++i) {
-                seen.families << fontBox->itemText(i);
+                families << fontBox->itemText(i);
             }
-            seen.family = fontBox->currentFont().family();
-            seen.minimum = sizeBox->minimum();
-            seen.maximum = sizeBox->maximum();
-            seen.size = sizeBox->value();
-            seen.bold = bold->isChecked();
-            seen.italic = italic->isChecked();
-
+            family = fontBox->currentFont().family();
+            sizes = {sizeBox->minimum(), sizeBox->maximum(), sizeBox->value()};
+            styles = {bold->isChecked(), italic->isChecked()};
             sizeBox->selectAll();
             QTest::keyClicks(sizeBox, "30");
-            seen.typedSize = sizeBox->value();
+            sizes << sizeBox->value();
             bold->click();
-            ok->click();
+            button->click();
         });
         const auto chosen = FontPicker::Pick(nullptr, FontChoice{"Courier", 2, false, true}, 4, 18);
 
-        QVERIFY(!seen.families.isEmpty());
-        for (const QString& family : seen.families) {
-            QVERIFY2(QFontDatabase::isFixedPitch(family), qPrintable(family));
+        QVERIFY(!families.isEmpty());
+        for (const QString& offered : families) {
+            QVERIFY2(QFontDatabase::isFixedPitch(offered), qPrintable(offered));
         }
-        QCOMPARE(seen.family, ResolveFont("Courier", 8).family());
-        QCOMPARE(seen.minimum, 4);
-        QCOMPARE(seen.maximum, 18);
-        QCOMPARE(seen.size, 4);
-        QVERIFY(!seen.bold);
-        QVERIFY(seen.italic);
-        QVERIFY(chosen.has_value());
-        QCOMPARE(chosen->name, seen.family);
-        QVERIFY2(chosen->size >= 4 && chosen->size <= 18, qPrintable(QString::number(chosen->size)));
-        QCOMPARE(chosen->size, seen.typedSize);
-        QVERIFY(chosen->bold);
-        QVERIFY(chosen->italic);
+        QCOMPARE(family, ResolveFont("Courier", 8).family());
+        QCOMPARE(sizes.mid(0, 3), QList<int>({4, 18, 4}));
+        QCOMPARE(styles, QList<bool>({false, true}));
+        QCOMPARE(chosen.has_value(), accept);
+        if (accept) {
+            QCOMPARE(*chosen, (FontChoice{family, sizes.value(3), true, true}));
+            QVERIFY2(chosen->size >= 4 && chosen->size <= 18, qPrintable(QString::number(chosen->size)));
+        }
     }
 
-    void realFontPickerCancelKeepsNothing() {
-        RealBoxes real;
-        WhenModalShown([](QWidget* modal) {
-            if (auto* cancel = modal->findChild<QPushButton*>("cmdCancel")) {
-                cancel->click();
-            } else {
-                modal->close();
-            }
-        });
-        QCOMPARE(FontPicker::Pick(nullptr, FontChoice{"Courier", 8, false, false}, 4, 18), std::optional<FontChoice>());
-    }
-
-    void realColorPicker_data() {
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("chosen") << true;
-        QTest::newRow("cancelled") << false;
-    }
+    void realColorPicker_data() { AcceptOrCancel(); }
 
     void realColorPicker() {
         QFETCH(bool, accept);
         RealBoxes real;
         QColor shown;
-        WhenModalShown([&shown, accept](QWidget* modal) {
-            auto* dialog = qobject_cast<QColorDialog*>(modal);
-            if (!dialog) {
-                modal->close();
-                return;
-            }
+        WhenModalShown<QColorDialog>([&shown, accept](QColorDialog* dialog) {
             shown = dialog->currentColor();
             dialog->setCurrentColor(QColor(255, 0, 255));
             accept ? dialog->accept() : dialog->reject();
