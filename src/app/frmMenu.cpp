@@ -180,17 +180,9 @@ bool frmMenu::HasUnsavedChanges() const {
 bool frmMenu::AskToSaveChanges() {
     if (!HasUnsavedChanges())
         return true;
-    switch (MessageBox::Show(this, SaveChangesQuestion(PathText(m_state.FileName)), MsgButtons::YesNoCancel,
-                             MsgIcon::None, QString::fromLatin1(AppName))) {
-    case MsgAnswer::Yes:
-        return Save();
-    case MsgAnswer::No:
-        return true;
-    case MsgAnswer::Ok:
-    case MsgAnswer::Cancel:
-        break;
-    }
-    return false;
+    const MsgAnswer answer = MessageBox::Show(this, SaveChangesQuestion(PathText(m_state.FileName)),
+                                              MsgButtons::YesNoCancel, MsgIcon::None, QString::fromLatin1(AppName));
+    return answer == MsgAnswer::Yes ? Save() : answer == MsgAnswer::No;
 }
 
 void frmMenu::New() {
@@ -304,18 +296,11 @@ bool frmMenu::SaveAs() {
 bool frmMenu::ConfirmExit() {
     if (!m_state.DocumentOpen())
         return true;
-    switch (MessageBox::Show(this, QStringLiteral("Save Markroll Before Exiting ?"), MsgButtons::YesNoCancel,
-                             MsgIcon::None, QStringLiteral("Exit Markroll Program"))) {
-    case MsgAnswer::Yes:
-        // A cancelled or failed save keeps the program running, so the document is not lost.
-        return SaveAs();
-    case MsgAnswer::No:
-        return true;
-    case MsgAnswer::Ok:
-    case MsgAnswer::Cancel:
-        break;
-    }
-    return false;
+    const MsgAnswer answer = MessageBox::Show(this, QStringLiteral("Save Markroll Before Exiting ?"),
+                                              MsgButtons::YesNoCancel, MsgIcon::None,
+                                              QStringLiteral("Exit Markroll Program"));
+    // A cancelled or failed save keeps the program running, so the document is not lost.
+    return answer == MsgAnswer::Yes ? SaveAs() : answer == MsgAnswer::No;
 }
 
 void frmMenu::Exit() {
