@@ -14,7 +14,7 @@ void AssignGrades(Document& doc, bool clear) {
         std::string& row = doc.CatData(s, 0);
         std::string g = Space(CellWidth);
         if (!clear && levels >= 1) {
-            const int score = ClampToInt16(RoundHalfEven(TextValue(Right(row, CellWidth))));
+            const int score = ReadInt16(Right(row, CellWidth));
             int k = 1;
             while (k <= levels && score < doc.GradeMin[static_cast<std::size_t>(k)])
                 ++k;

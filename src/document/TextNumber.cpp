@@ -149,6 +149,8 @@ double RoundHalfEven(double x) { return std::nearbyint(x); }
 
 double IntHalfUp(double x) { return std::floor(x + 0.5); }
 
+std::int16_t ReadInt16(std::string_view text) { return ClampToInt16(RoundHalfEven(TextValue(text))); }
+
 std::int16_t ClampToInt16(double x) {
     if (std::isnan(x))
         return 0;

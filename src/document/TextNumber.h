@@ -30,6 +30,9 @@ double RoundHalfEven(double x);
 /// Int(x + 0.5): the largest integer not greater than x + 0.5.
 double IntHalfUp(double x);
 
+/// The leading number of a text (a typed box or a cell) to the nearest integer, halves to even, kept in 16 bits.
+std::int16_t ReadInt16(std::string_view text);
+
 /// Clamps a value into the 16-bit range; NaN gives 0.
 std::int16_t ClampToInt16(double x);
 

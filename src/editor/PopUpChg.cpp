@@ -14,9 +14,7 @@ namespace markroll {
 
 namespace {
 
-int ReadNumber(const QString& text) {
-    return ClampInt(RoundHalfEven(TextValue(ToBytes(text))), Int16Min, Int16Max);
-}
+int ReadNumber(const QString& text) { return ReadInt16(ToBytes(text)); }
 
 const QString SetTitle = QStringLiteral("Set Field Values");
 

@@ -17,9 +17,7 @@ namespace {
 constexpr int TextXTw = 100;
 constexpr int TextYTw = 100;
 
-int ReadNumber(const QString& text) {
-    return ClampInt(RoundHalfEven(TextValue(ToBytes(text))), Int16Min, Int16Max);
-}
+int ReadNumber(const QString& text) { return ReadInt16(ToBytes(text)); }
 
 } // namespace
 
