@@ -36,11 +36,14 @@ public:
         return static_cast<signed char>(b);
     }
 
-    /// A number in lo..hi, most of the time inside the range that the document makes valid.
+    /// A number in lo..hi, most of the time inside the range that the document makes valid. An empty
+    /// range (a file may hold a negative field count) gives lo.
     int In(int lo, int hi) {
         const int v = Next();
         if (v < -100 || v > 100)
             return v;
+        if (hi < lo)
+            return lo;
         const int span = hi - lo + 1;
         return lo + ((v % span) + span) % span;
     }
