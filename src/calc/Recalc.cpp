@@ -31,7 +31,10 @@ std::string ResultCell(double x) { return CellText(ClampToInt16(x), CellWidth); 
 void RecalcCategory(Document& doc, int c) {
     if (!doc.IsUserCat(c))
         return;
+    // A category without fields (only a hand-edited file has one) has no total cell to write.
     const int n = doc.CatFields[static_cast<std::size_t>(c)];
+    if (n < 1)
+        return;
     const int students = doc.NumStudents;
 
     float possible = 0;
@@ -42,7 +45,7 @@ void RecalcCategory(Document& doc, int c) {
 
     // A score is read once and goes both into the student's total and into its field's class sum; each
     // field's sum still adds the students in order, so the result is that of summing field by field.
-    std::vector<float> fieldSum(static_cast<std::size_t>(std::max(n, 0)), 0.0f);
+    std::vector<float> fieldSum(static_cast<std::size_t>(n), 0.0f);
     for (int r = 1; r <= students; ++r) {
         std::string& row = doc.CatData(r, c);
         float sum = 0;
@@ -54,8 +57,7 @@ void RecalcCategory(Document& doc, int c) {
         const double t = possible != 0 ? IntHalfUp(static_cast<double>(sum) / possible * 100.0) : 100.0;
         ReplaceAt(row, 1, ResultCell(t));
         // The average of field 0 is that of the totals just written, read back from their cells.
-        if (n > 0)
-            Accumulate(fieldSum[0], ScorePart(row, 0));
+        Accumulate(fieldSum[0], ScorePart(row, 0));
     }
 
     std::string& averages = doc.CatData(0, c);

@@ -62,8 +62,15 @@ TEST(HandEditedRows, CountsThatDisagreeWithRows) {
     EXPECT_EQ(Field(doc, 1, 2, 0), "  50");
     EXPECT_EQ(doc.CatData(0, 2).size(), 40u * CellWidth) << "every claimed field gets its average";
 
-    doc.CatFields[2] = -3;
-    RecalcAll(doc);
+    // No fields, or a negative count: there is no total cell, so recalculation writes nothing there.
+    for (int count : {0, -3}) {
+        doc.CatFields[2] = static_cast<std::int16_t>(count);
+        for (auto& row : doc.Grid[2])
+            row.clear();
+        RecalcAll(doc);
+        EXPECT_EQ(doc.CatData(1, 2), "") << count;
+        EXPECT_EQ(doc.CatData(0, 2), "") << count;
+    }
     int f1 = 1, f2 = 2;
     SwitchFields(doc, 2, f1, f2);
     InsertFields(doc, 2, 1, 1, 3);

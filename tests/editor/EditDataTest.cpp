@@ -524,6 +524,19 @@ private slots:
         f.Edit(2);
         f.Type("123");
         QVERIFY(f.state.doc == doc);
+
+        // A negative field count in a hand-edited file shows and edits as no fields at all.
+        doc.CatFields[2] = -3;
+        Editor g(doc);
+        g.Edit(2);
+        g.Type("123");
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Left, Qt::Key_Down, Qt::Key_Up})
+            g.Key(key);
+        g.ClickAt(g.At(10 * g.page().CharW, g.page().RowY(1, doc.NumStudents)));
+        g.CheckCursor();
+        g.Key(Qt::Key_Escape);
+        g.Click("Ecmd_1");
+        QVERIFY(g.state.doc.Grid[2] == doc.Grid[2]);
     }
 
     void pressingAKeyRepaintsOnlyTheCells() {
