@@ -3,14 +3,18 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <map>
 #include <optional>
+#include <sstream>
 
 #include "calc/CatCaption.h"
 #include "calc/Grades.h"
 #include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
 #include "document/NewDocument.h"
+#include "document/TextNumber.h"
 
 namespace markroll {
 
@@ -44,6 +48,9 @@ Builds a new markroll exactly as the New command of the program does.
   --from FILE        copy the plan (categories and student count) from FILE, with its information lines
                      and grade table; without it the default plan is used
   --force            overwrite OUT when it exists
+
+A number out of its range is corrected as the create dialog corrects it, and the command says so on standard
+error. OUT "-" writes the markroll to standard output.
 )"},
     {"info", R"(Usage: markroll-cli info FILE
 
@@ -52,12 +59,12 @@ Prints the counts line (NumStudents,NumCats,LastInfo,LastGrade), then the captio
     {"recalc", R"(Usage: markroll-cli recalc FILE [-o OUT]
 
 Recomputes the totals and class averages of every user category in order, then the summary, and writes
-the result to OUT, or back to FILE.
+the result to OUT ("-" for standard output), or back to FILE.
 )"},
     {"grade", R"(Usage: markroll-cli grade [--clear] FILE [-o OUT]
 
 Assigns every student the letter grade of the file's grade table from the adjusted total (TOT), or with
---clear blanks every grade, and writes the result to OUT, or back to FILE.
+--clear blanks every grade, and writes the result to OUT ("-" for standard output), or back to FILE.
 )"},
     {"check", R"(Usage: markroll-cli check FILE
 
@@ -68,6 +75,9 @@ Loads FILE and prints "ok", or reports the first error with its line number.
 struct UsageError {
     std::string message;
 };
+
+// The file name that stands for standard output.
+const std::string StdOut = "-";
 
 class Cli {
 public:
@@ -95,21 +105,34 @@ public:
                 m_out << CommandHelp.at(cmd);
                 return CliOk;
             }
+        int status = CliOk;
         try {
             if (cmd == "new")
-                return New(rest);
-            if (cmd == "info")
-                return Info(rest);
-            if (cmd == "recalc")
-                return Rewrite(rest, false);
-            if (cmd == "grade")
-                return Rewrite(rest, true);
-            return Check(rest);
+                status = New(rest);
+            else if (cmd == "info")
+                status = Info(rest);
+            else if (cmd == "recalc")
+                status = Rewrite(rest, false);
+            else if (cmd == "grade")
+                status = Rewrite(rest, true);
+            else
+                status = Check(rest);
         } catch (const UsageError& e) {
             m_err << "markroll-cli " << cmd << ": " << e.message << "\n"
                   << "Try 'markroll-cli " << cmd << " --help'.\n";
             return CliUsageError;
         }
+        // What a script reads from us must arrive whole; a full disk or a closed pipe is an error.
+        m_out.flush();
+        if (!m_out) {
+            const int err = errno;
+            m_err << "markroll-cli " << cmd << ": error writing to standard output";
+            if (err != 0)
+                m_err << ": " << std::strerror(err);
+            m_err << "\n";
+            return CliFileError;
+        }
+        return status;
     }
 
 private:
@@ -119,11 +142,73 @@ private:
     }
 
     int Fail(const std::string& file, const FileError& e) {
-        m_err << file << ":";
+        m_err << (file == StdOut ? "standard output" : file) << ":";
         if (e.line > 0)
             m_err << e.line << ":";
-        m_err << " error " << e.number << ": " << ErrorDescription(e.number) << "\n";
+        m_err << " error " << e.number << ": " << (e.detail.empty() ? ErrorDescription(e.number) : e.detail)
+              << "\n";
         return CliFileError;
+    }
+
+    // Loads file, or reports why it cannot be loaded.
+    std::optional<Document> Load(const std::string& file) {
+        Document doc;
+        if (auto e = LoadMarkroll(file, doc)) {
+            Fail(file, *e);
+            return std::nullopt;
+        }
+        return doc;
+    }
+
+    // Writes the markroll to out, "-" meaning standard output; true when it was written.
+    bool Write(const std::string& out, const Document& doc) {
+        if (out == StdOut) {
+            m_out << SerializeMarkroll(doc);
+            return true;
+        }
+        if (auto e = SaveMarkroll(out, doc)) {
+            Fail(out, *e);
+            return false;
+        }
+        return true;
+    }
+
+    // A number as a script writes it: an optional sign, digits and at most one decimal point.
+    static bool IsNumber(std::string_view text) {
+        while (!text.empty() && text.front() == ' ')
+            text.remove_prefix(1);
+        while (!text.empty() && text.back() == ' ')
+            text.remove_suffix(1);
+        if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+            text.remove_prefix(1);
+        bool digits = false;
+        bool point = false;
+        for (char ch : text) {
+            if (ch >= '0' && ch <= '9')
+                digits = true;
+            else if (ch == '.' && !point)
+                point = true;
+            else
+                return false;
+        }
+        return digits;
+    }
+
+    static void RequireNumber(const std::string& what, const std::string& text) {
+        if (!IsNumber(text))
+            throw UsageError{what + " must be a number, got '" + text + "'"};
+    }
+
+    // Says on standard error how a typed number was corrected into its range.
+    void NoteCorrection(const std::string& what, const std::string& typed, int used, int low, int high) {
+        const double value = TextValue(typed);
+        const std::string shown = NumTextTrim(value);
+        if (value < low)
+            m_err << what << " " << shown << " is below " << low << ", using " << used << "\n";
+        else if (value > high)
+            m_err << what << " " << shown << " is above " << high << ", using " << used << "\n";
+        else if (value != used)
+            m_err << what << " " << shown << " is not a whole number, using " << used << "\n";
     }
 
     static std::string Value(const std::vector<std::string>& args, std::size_t& i) {
@@ -140,7 +225,7 @@ private:
     // The file operand and the optional -o OUT of recalc and grade.
     struct InOut {
         std::string in;
-        std::string out;
+        std::optional<std::string> out;
         bool clear = false;
     };
 
@@ -148,8 +233,11 @@ private:
         InOut io;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& a = args[i];
-            if (a == "-o" || a == "--output")
+            if (a == "-o" || a == "--output") {
                 io.out = Value(args, i);
+                if (io.out->empty())
+                    throw UsageError{"option " + a + " needs a file name"};
+            }
             else if (allowClear && a == "--clear")
                 io.clear = true;
             else if (RejectOption(a), io.in.empty())
@@ -159,8 +247,6 @@ private:
         }
         if (io.in.empty())
             throw UsageError{"missing FILE"};
-        if (io.out.empty())
-            io.out = io.in;
         return io;
     }
 
@@ -171,29 +257,53 @@ private:
         return args[0];
     }
 
-    static PlanRow ParseCategory(const std::string& spec) {
+    // A category as typed, before it is committed as the create dialog commits its row.
+    struct PlanText {
+        std::string name, weight, fields, length;
+    };
+
+    static PlanText ParseCategory(const std::string& spec) {
         // The name may itself hold colons: the last three colons separate the numbers.
         std::size_t c3 = spec.rfind(':');
         std::size_t c2 = c3 == std::string::npos || c3 == 0 ? std::string::npos : spec.rfind(':', c3 - 1);
         std::size_t c1 = c2 == std::string::npos || c2 == 0 ? std::string::npos : spec.rfind(':', c2 - 1);
         if (c1 == std::string::npos)
             throw UsageError{"--category needs NAME:WEIGHT:FIELDS:LENGTH, got '" + spec + "'"};
-        return CommitPlanRow(spec.substr(0, c1), spec.substr(c1 + 1, c2 - c1 - 1), spec.substr(c2 + 1, c3 - c2 - 1),
-                             spec.substr(c3 + 1));
+        PlanText row{spec.substr(0, c1), spec.substr(c1 + 1, c2 - c1 - 1), spec.substr(c2 + 1, c3 - c2 - 1),
+                     spec.substr(c3 + 1)};
+        const std::string what = "--category '" + spec + "'";
+        RequireNumber(what + ": the weight", row.weight);
+        RequireNumber(what + ": the number of fields", row.fields);
+        RequireNumber(what + ": the field length", row.length);
+        return row;
+    }
+
+    PlanRow Commit(const PlanText& t) {
+        const PlanRow row = CommitPlanRow(t.name, t.weight, t.fields, t.length);
+        const std::string what = "category " + row.name;
+        if (row.name.size() < t.name.size())
+            m_err << "category " << t.name << ": the name is cut to " << MaxNameLen << " characters, using "
+                  << row.name << "\n";
+        NoteCorrection(what + ": weight", t.weight, row.weight, 0, 999);
+        NoteCorrection(what + ": fields", t.fields, row.fields, 2, MaxFields);
+        NoteCorrection(what + ": field length", t.length, row.length, 1, CellWidth);
+        return row;
     }
 
     int New(const std::vector<std::string>& args) {
         std::optional<std::string> students;
         std::optional<std::string> from;
-        std::vector<PlanRow> rows;
+        std::vector<PlanText> typed;
         std::string out;
         bool force = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& a = args[i];
-            if (a == "--students")
+            if (a == "--students") {
                 students = Value(args, i);
-            else if (a == "--category")
-                rows.push_back(ParseCategory(Value(args, i)));
+                RequireNumber("--students", *students);
+            } else if (a == "--category") {
+                typed.push_back(ParseCategory(Value(args, i)));
+            }
             else if (a == "--from")
                 from = Value(args, i);
             else if (a == "--force")
@@ -205,37 +315,53 @@ private:
         }
         if (out.empty())
             throw UsageError{"missing OUT"};
-        if (rows.size() > static_cast<std::size_t>(MaxCats - 2))
+        if (typed.size() > static_cast<std::size_t>(MaxCats - 2))
             throw UsageError{"at most " + std::to_string(MaxCats - 2) + " categories"};
 
         Document doc;
         if (from) {
-            if (auto e = LoadMarkroll(*from, doc))
-                return Fail(*from, *e);
+            auto loaded = Load(*from);
+            if (!loaded)
+                return CliFileError;
+            doc = std::move(*loaded);
         }
         CategoryPlan plan = Initialize(doc, from.has_value());
-        if (!rows.empty())
+        if (!typed.empty()) {
+            std::vector<PlanRow> rows;
+            int sum = 0;
+            for (const PlanText& t : typed) {
+                rows.push_back(Commit(t));
+                sum += rows.back().weight;
+            }
             RedoCats(plan, rows);
+            if (sum > 999) {
+                m_err << "weights: they add up to " << sum << ", above 999, using";
+                for (std::size_t i = 0; i < rows.size(); ++i)
+                    m_err << (i ? ", " : " ") << plan.PlanWeight[i + 2];
+                m_err << "\n";
+            }
+        }
         // The student box shows the plan's count until the teacher types another.
-        plan.PlanStudents = ReadStudentCount(students ? *students : PlanNumberText(plan.PlanStudents));
-        plan.PlanCats = static_cast<std::int16_t>(std::clamp<int>(plan.PlanCats, 3, MaxCats));
+        const std::string studentText = students ? *students : PlanNumberText(plan.PlanStudents);
+        plan.PlanStudents = ReadStudentCount(studentText);
+        NoteCorrection("students:", studentText, plan.PlanStudents, 1, MaxStudents);
+        plan.PlanCats = ClampPlanCats(plan.PlanCats);
 
         struct stat st {};
-        if (!force && ::lstat(out.c_str(), &st) == 0) {
+        if (!force && out != StdOut && ::lstat(out.c_str(), &st) == 0) {
             m_err << out << ": file exists (use --force to overwrite)\n";
             return CliFileError;
         }
         CreateDocument(doc, plan);
-        if (auto e = SaveMarkroll(out, doc))
-            return Fail(out, *e);
-        return CliOk;
+        return Write(out, doc) ? CliOk : CliFileError;
     }
 
     int Info(const std::vector<std::string>& args) {
         const std::string file = OneFile(args);
-        Document doc;
-        if (auto e = LoadMarkroll(file, doc))
-            return Fail(file, *e);
+        const auto loaded = Load(file);
+        if (!loaded)
+            return CliFileError;
+        const Document& doc = *loaded;
         m_out << doc.NumStudents << "," << doc.NumCats << "," << doc.LastInfo << "," << doc.LastGrade << "\n";
         for (int c = 0; c < doc.NumCats; ++c) {
             const auto k = static_cast<std::size_t>(c);
@@ -246,23 +372,20 @@ private:
 
     int Rewrite(const std::vector<std::string>& args, bool grade) {
         const InOut io = ParseInOut(args, grade);
-        Document doc;
-        if (auto e = LoadMarkroll(io.in, doc))
-            return Fail(io.in, *e);
+        auto doc = Load(io.in);
+        if (!doc)
+            return CliFileError;
         if (grade)
-            AssignGrades(doc, io.clear);
+            AssignGrades(*doc, io.clear);
         else
-            RecalcAll(doc);
-        if (auto e = SaveMarkroll(io.out, doc))
-            return Fail(io.out, *e);
-        return CliOk;
+            RecalcAll(*doc);
+        return Write(io.out.value_or(io.in), *doc) ? CliOk : CliFileError;
     }
 
     int Check(const std::vector<std::string>& args) {
         const std::string file = OneFile(args);
-        Document doc;
-        if (auto e = LoadMarkroll(file, doc))
-            return Fail(file, *e);
+        if (!Load(file))
+            return CliFileError;
         m_out << "ok\n";
         return CliOk;
     }

@@ -265,7 +265,7 @@ void CreateMR::cmdInfo_Click() {
 void CreateMR::cmdCreate_Click() {
     m_plan.PlanStudents = ReadStudentCount(ToBytes(txtNumStu->text()));
     txtNumStu->setText(FromBytes(PlanNumberText(m_plan.PlanStudents)));
-    m_plan.PlanCats = static_cast<std::int16_t>(std::clamp<int>(m_plan.PlanCats, 3, MaxCats));
+    m_plan.PlanCats = ClampPlanCats(m_plan.PlanCats);
     NewCatView();
     if (MessageBox::Show(this, FromBytes(CreateConfirmation(m_plan.PlanCats, m_plan.PlanStudents)),
                          MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Create New Markroll")) != MsgAnswer::Ok)

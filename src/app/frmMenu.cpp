@@ -1,6 +1,8 @@
 #include "app/frmMenu.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -99,7 +101,7 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption) {
 
 // A file dialog that fails reports in the same words as a failed read or write.
 QString DialogErrorText(const QString& error) {
-    return QStringLiteral("Save Error(") + FromBytes(NumText(ErrPathAccess)) + QStringLiteral(") - ") + error;
+    return QString::fromStdString(SaveErrorText(ErrPathAccess, error.toStdString()));
 }
 
 void AddSeparator(QMenu* menu, const char* name) {
@@ -121,11 +123,40 @@ frmMenu::frmMenu(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     setCentralWidget(m_backdrop);
     BuildMenus();
     UpdateMenus();
+    qApp->installEventFilter(this);
+}
+
+bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
+    // Left to itself the toolkit hands a shared access key to its menus in turn, remembering the last one
+    // across presses, so Alt+F could open "&Fonts" first. Here Alt+F opens "&File" when no menu is open, and
+    // moves between "&File" and "&Fonts" when one of them is.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    QWidget* popup = QApplication::activePopupWidget();
+    // Alt going down on its way to Alt+F would close the open menu first; it leaves "&File" or "&Fonts" open.
+    if (key->key() == Qt::Key_Alt && type == QEvent::KeyPress && popup && (popup == m_fileMenu || popup == m_fontsMenu))
+        return true;
+    if (key->key() != Qt::Key_F || key->modifiers() != Qt::AltModifier || !menuBar()->isEnabled())
+        return QMainWindow::eventFilter(watched, event);
+    const bool ours = popup ? popup == m_fileMenu || popup == m_fontsMenu : QApplication::activeWindow() == this;
+    if (!ours)
+        return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::ShortcutOverride) {
+        // Claimed here, so the key comes as a key press instead of going to the menus' shared shortcut.
+        event->accept();
+        return true;
+    }
+    QMenu* next = popup == m_fileMenu ? m_fontsMenu : m_fileMenu;
+    menuBar()->setActiveAction(next->menuAction());
+    return true;
 }
 
 void frmMenu::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = AddMenu(bar, "mnuFile", QStringLiteral("&File"));
+    m_fileMenu = file;
     mnuNew = AddItem(file, "mnuNew", QStringLiteral("&New"));
     mnuOpen = AddItem(file, "mnuOpen", QStringLiteral("&Open"));
     mnuSave = AddItem(file, "mnuSave", QStringLiteral("&Save"));
@@ -140,6 +171,7 @@ void frmMenu::BuildMenus() {
     mnuUpDate = AddItem(edit, "mnuUpDate", QStringLiteral("&UpDate Markroll File"));
 
     QMenu* fonts = AddMenu(bar, "mnuFonts", QStringLiteral("&Fonts"));
+    m_fontsMenu = fonts;
     mnuScrFonts = AddItem(fonts, "mnuScrFonts", QStringLiteral("S&creen Fonts"));
     mnuPrtFonts = AddItem(fonts, "mnuPrtFonts", QStringLiteral("P&rinter Fonts"));
     // The screen font is chosen in the data editor's display dialog; this item stays disabled.
@@ -174,7 +206,7 @@ void frmMenu::UpdateMenus() {
 }
 
 bool frmMenu::HasUnsavedChanges() const {
-    return m_state.DocumentOpen() && SerializeMarkroll(m_state.doc) != m_state.SavedImage;
+    return markroll::HasUnsavedChanges(m_state);
 }
 
 bool frmMenu::AskToSaveChanges() {
@@ -228,7 +260,7 @@ bool frmMenu::OpenFile(const QString& path) {
     // editor exactly as they were.
     Document loaded;
     if (const std::optional<FileError> error = LoadMarkroll(PathBytes(full), loaded)) {
-        ShowFileError(QString::fromStdString(error->Message()));
+        ShowFileError(QString::fromStdString(error->Message(PathBytes(full))));
         return false;
     }
     CloseEditor();
@@ -253,7 +285,7 @@ bool frmMenu::Save() {
     if (m_state.FileName == Untitled)
         return SaveAs();
     if (const std::optional<FileError> error = SaveMarkroll(m_state.FileName, m_state.doc)) {
-        ShowFileError(QString::fromStdString(error->Message()));
+        ShowFileError(QString::fromStdString(error->Message(m_state.FileName)));
         return false;
     }
     m_state.Changed = false;
@@ -282,7 +314,7 @@ bool frmMenu::SaveAs() {
     // The name and the caption change only with a written file, so a failed save leaves no doubt about
     // where the document really is.
     if (const std::optional<FileError> error = SaveMarkroll(PathBytes(full), m_state.doc)) {
-        ShowFileError(QString::fromStdString(error->Message()));
+        ShowFileError(QString::fromStdString(error->Message(PathBytes(full))));
         return false;
     }
     m_state.FileName = PathBytes(full);

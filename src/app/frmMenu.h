@@ -52,6 +52,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -74,6 +75,9 @@ private:
     QPointer<QWidget> m_about;
     bool m_ended = false;
     QWidget* m_backdrop = nullptr;
+    // "&File" and "&Fonts" share Alt+F; the first press opens the file menu, whatever was pressed before.
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_fontsMenu = nullptr;
 
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;

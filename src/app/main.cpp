@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <csignal>
 
 #include "app/DataEditorFactory.h"
 #include "app/Emblem.h"
@@ -35,6 +36,8 @@ bool AsksForInformation(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a size limit on files a save fails with a message, instead of a signal that ends the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (AsksForInformation(argc, argv)) {
         QCoreApplication info(argc, argv);
         QCommandLineParser parser;

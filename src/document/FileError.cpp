@@ -32,13 +32,21 @@ std::string ErrorDescription(int number) {
 }
 
 std::string FileError::Description() const {
-    std::string d = ErrorDescription(number);
+    std::string d = detail.empty() ? ErrorDescription(number) : detail;
     if (line > 0)
         d += " (line " + std::to_string(line) + ")";
     return d;
 }
 
-std::string FileError::Message() const { return "Save Error(" + NumText(number) + ") - " + Description(); }
+std::string SaveErrorText(int number, std::string_view description) {
+    return "Save Error(" + NumText(number) + ") - " + std::string(description);
+}
+
+std::string FileError::Message() const { return SaveErrorText(number, Description()); }
+
+std::string FileError::Message(const std::string& path) const {
+    return SaveErrorText(number, Description() + ": " + path);
+}
 
 int ErrorFromErrno(int err, bool reading) {
     switch (err) {

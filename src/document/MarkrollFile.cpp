@@ -1,17 +1,10 @@
 #include "document/MarkrollFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <memory>
-#include <vector>
 
+#include "document/FileAccess.h"
 #include "document/TextNumber.h"
 
 namespace markroll {
@@ -63,6 +56,23 @@ public:
         }
         if (item != count)
             return FileError{ErrTypeMismatch, lineNo};
+        return std::nullopt;
+    }
+
+    /// Checks what follows the last line the counts call for: only empty lines may, and one end-of-file
+    /// byte (Ctrl-Z) as old editors append it.
+    std::optional<FileError> NothingMore() {
+        bool endMark = false;
+        std::string_view line;
+        while (Next(line)) {
+            if (line.empty())
+                continue;
+            if (line == "\x1A" && !endMark) {
+                endMark = true;
+                continue;
+            }
+            return FileError{ErrSubscript, m_line, "the file holds more lines than its counts say"};
+        }
         return std::nullopt;
     }
 
@@ -141,9 +151,13 @@ void AppendNumbers(std::string& out, std::initializer_list<int> values) {
     out += "\r\n";
 }
 
-int LineAtOffset(std::string_view bytes, std::size_t offset) {
-    offset = std::min(offset, bytes.size());
-    return static_cast<int>(std::count(bytes.begin(), bytes.begin() + static_cast<long>(offset), '\n')) + 1;
+// A count beyond what the program can hold: refused, so no file can make it allocate without bound.
+std::optional<FileError> OverLimit(int value, int limit, int line, const std::string& what) {
+    if (value <= limit)
+        return std::nullopt;
+    return FileError{ErrSubscript, line,
+                     "the file declares " + std::to_string(value) + " " + what + "; a markroll holds at most " +
+                         std::to_string(limit)};
 }
 
 } // namespace
@@ -161,6 +175,14 @@ std::optional<FileError> ParseMarkroll(std::string_view text, Document& doc) {
     // Categories 0 and 1 are part of every markroll; the rest of the program relies on them.
     if (d.NumStudents < 0 || d.NumCats < 2 || d.LastInfo < 0 || d.LastGrade < 0)
         return FileError{ErrSubscript, 1};
+    if (auto e = OverLimit(d.NumStudents, MaxStudents, 1, "students"))
+        return e;
+    if (auto e = OverLimit(d.NumCats, MaxCats, 1, "categories"))
+        return e;
+    if (auto e = OverLimit(d.LastInfo + 1, MaxInfo, 1, "information lines"))
+        return e;
+    if (auto e = OverLimit(d.LastGrade, MaxGrades, 1, "grade levels"))
+        return e;
     // Refuse at once counts that the text is far too short for, before any array is sized from them: every
     // line but the last takes at least its line end. The arrays are then never larger than the text allows.
     const std::int64_t needed = LinesNeeded(d);
@@ -176,8 +198,16 @@ std::optional<FileError> ParseMarkroll(std::string_view text, Document& doc) {
     }
     for (int c = 0; c < d.NumCats; ++c) {
         std::int16_t v[3] = {};
+        const int line = in.LineNumber();
         if (auto e = in.Numbers(v, 3))
             return e;
+        if (auto e = OverLimit(v[1], MaxFields, line, "fields in category " + std::to_string(c)))
+            return e;
+        // SUMMARY and NAME DATA carry lengths of their own; a user category's cells are CellWidth wide.
+        if (c >= 2 && (v[2] < 0 || v[2] > CellWidth))
+            return FileError{ErrSubscript, line,
+                             "the file declares a field length of " + std::to_string(v[2]) + " in category " +
+                                 std::to_string(c) + "; a field length is 0 to " + std::to_string(CellWidth)};
         const auto k = static_cast<std::size_t>(c);
         d.CatWeight[k] = v[0];
         d.CatFields[k] = v[1];
@@ -197,46 +227,17 @@ std::optional<FileError> ParseMarkroll(std::string_view text, Document& doc) {
         for (auto& row : rows)
             if (auto e = in.Text(row))
                 return e;
+    if (auto e = in.NothingMore())
+        return e;
     doc = std::move(d);
     return std::nullopt;
 }
 
 std::optional<FileError> LoadMarkroll(const std::string& path, Document& doc) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return FileError{ErrorFromErrno(errno, true), 0};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return FileError{ErrPathAccess, 0};
-    }
-    // One read of the size the file says it has, into a buffer that is not cleared first; a file that
-    // grows while it is read still arrives whole.
-    std::size_t capacity = static_cast<std::size_t>(st.st_size) + 1;
-    std::unique_ptr<char[]> bytes(new char[capacity]);
-    std::size_t got = 0;
-    while (true) {
-        if (got == capacity) {
-            std::unique_ptr<char[]> bigger(new char[capacity * 2]);
-            std::memcpy(bigger.get(), bytes.get(), got);
-            bytes = std::move(bigger);
-            capacity *= 2;
-        }
-        const ssize_t n = ::read(fd, bytes.get() + got, capacity - got);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
-            return FileError{err == EISDIR ? ErrPathAccess : ErrDeviceIo,
-                             LineAtOffset(std::string_view(bytes.get(), got), got)};
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    return ParseMarkroll(std::string_view(bytes.get(), got), doc);
+    std::string bytes;
+    if (auto e = ReadWholeFile(path, bytes))
+        return e;
+    return ParseMarkroll(bytes, doc);
 }
 
 std::string SerializeMarkroll(const Document& d) {
@@ -268,84 +269,12 @@ std::string SerializeMarkroll(const Document& d) {
     return out;
 }
 
-std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes, const SaveOptions& options) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path target(path);
-    // Save through a link to the file it names, so the link survives the save.
-    if (fs::is_symlink(fs::symlink_status(target, ec))) {
-        auto resolved = fs::canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-    if (fs::is_directory(target, ec))
-        return FileError{ErrPathAccess, 0};
-    fs::path dir = target.parent_path();
-    if (dir.empty())
-        dir = ".";
-
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".XXXXXX";
-    std::string tmp = (dir / name).string();
-    const int fd = ::mkstemp(tmp.data());
-    if (fd < 0)
-        return FileError{ErrorFromErrno(errno, false), 0};
-
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat st {};
-    mode_t mode;
-    if (::stat(target.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-
-    auto fail = [&](int number, int line) {
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        return FileError{number, line};
-    };
-
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const long n = options.write ? options.write(fd, bytes.data() + done, bytes.size() - done)
-                                     : ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int err = n < 0 ? errno : ENOSPC;
-            return fail(err == EIO ? ErrDeviceIo : ErrorFromErrno(err, false), LineAtOffset(bytes, done));
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (options.sync && ::fsync(fd) != 0)
-        return fail(ErrorFromErrno(errno, false), 0);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        return FileError{ErrorFromErrno(err, false), 0};
-    }
-    if (::rename(tmp.c_str(), target.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        return FileError{ErrorFromErrno(err, false), 0};
-    }
-    if (options.sync) {
-        const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<FileError> SaveMarkroll(const std::string& path, const Document& doc, const SaveOptions& options) {
     return WriteFileSafely(path, SerializeMarkroll(doc), options);
+}
+
+bool HasUnsavedChanges(const AppState& state) {
+    return state.DocumentOpen() && SerializeMarkroll(state.doc) != state.SavedImage;
 }
 
 } // namespace markroll

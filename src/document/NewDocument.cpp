@@ -168,6 +168,8 @@ PlanRow CommitPlanRow(std::string_view name, std::string_view weight, std::strin
     return row;
 }
 
+std::int16_t ClampPlanCats(int cats) { return static_cast<std::int16_t>(std::clamp(cats, 3, MaxCats)); }
+
 std::string PlanNumberText(int value) { return NumTextTrim(value); }
 
 void RedoCats(CategoryPlan& plan, const std::vector<PlanRow>& rows) {

@@ -58,6 +58,9 @@ std::int16_t ReadPlanNumber(std::string_view text);
 PlanRow CommitPlanRow(std::string_view name, std::string_view weight, std::string_view fields,
                       std::string_view length);
 
+/// The number of categories a plan may create: 3..MaxCats.
+std::int16_t ClampPlanCats(int cats);
+
 /// The dialog text of a committed number (NumText without its leading blank).
 std::string PlanNumberText(int value);
 

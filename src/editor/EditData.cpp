@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "grading/MrkInfo.h"
+#include "document/MarkrollFile.h"
 #include "document/TextNumber.h"
 #include "editor/ClickLabel.h"
 #include "editor/EditDisp.h"
@@ -187,7 +188,9 @@ PageMetrics EditData::Metrics() const {
     m.CharH = m_renderer.CharH();
     m.WindowHeight = PxToTwipsY(frameGeometry().height());
     m.SBarHeight = PxToTwipsY(m_sbar->height());
-    m.ScreenWidth = ScreenSizeTwips().width();
+    // The fields of a page are counted for the screen, but never more than the window shows: a window manager
+    // may keep the window narrower than the screen, and the page's right-hand column must not be cut.
+    m.ScreenWidth = std::min<double>(ScreenSizeTwips().width(), PxToTwipsX(width()));
     return m;
 }
 
@@ -201,11 +204,17 @@ void EditData::Redraw() {
     m_ecmd[CmdPage]->setEnabled(page.PageEnabled);
     m_ecmd[CmdGroup]->setEnabled(page.GroupEnabled);
     m_ecmd[CmdEdit]->setEnabled(page.Fits);
+    ColorSaveButton();
     update();
 }
 
 void EditData::ColorSaveButton() {
-    m_ecmd[CmdSave]->setStyleSheet(ButtonStyle(m_state.Changed ? SaveChanged : SaveUnchanged));
+    // Red whenever there is something to save: Changed marks some commands, and typed scores show as a
+    // difference from what was last loaded or saved.
+    const bool unsaved = m_state.Changed || HasUnsavedChanges(m_state);
+    const QString style = ButtonStyle(unsaved ? SaveChanged : SaveUnchanged);
+    if (m_ecmd[CmdSave]->styleSheet() != style)
+        m_ecmd[CmdSave]->setStyleSheet(style);
 }
 
 void EditData::Ecmd_Click(int index) {

@@ -234,8 +234,10 @@ PageLayout DispCat(const Document& doc, std::int16_t& cat, std::int16_t& group, 
         // Title: group at the left, category caption centred, page at the right, each boxed to its text.
         PageRow& row = b.NewRow();
         const std::string groupText = "Group " + NumTextTrim(group) + "/" + NumTextTrim(p.NumGroups);
+        // A hand-edited file may hold a longer name than the program makes; the title shows what fits beside
+        // the group and page labels, the document keeps the whole name.
         const std::string caption =
-            CatCaption(cat, At(doc.CatName, cat), At(doc.CatWeight, cat), At(doc.CatFields, cat));
+            CatCaption(cat, Left(At(doc.CatName, cat), MaxNameLen), At(doc.CatWeight, cat), At(doc.CatFields, cat));
         const std::string pageText = "Page " + NumTextTrim(page) + "/" + NumTextTrim(p.NumPages);
         const float groupX = p.LeftX;
         const float captionX = p.CurX + (p.ZoneWid[0] - len(caption) * p.CharW) / 2;

@@ -18,7 +18,7 @@ struct PageMetrics {
     double WindowHeight = 0;
     /// Height of the status bar, counted whether or not it is shown.
     double SBarHeight = 0;
-    /// Full width of the display.
+    /// Width the page may take: the display's, or the window's when that is narrower.
     double ScreenWidth = 0;
 };
 

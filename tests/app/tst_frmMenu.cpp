@@ -120,6 +120,30 @@ private slots:
         QCOMPARE(m_menu->windowTitle(), QStringLiteral("Markroll v3.00   "));
     }
 
+    // "&File" and "&Fonts" share Alt+F: the first press opens the file menu every time, also after the editor
+    // was open, and a second press moves on to the fonts menu.
+    void altFOpensTheFileMenuFirst() {
+        UseEditorProbe();
+        OpenDocument();
+        auto* file = m_menu->findChild<QMenu*>("mnuFile");
+        auto* fonts = m_menu->findChild<QMenu*>("mnuFonts");
+        for (int round = 0; round < 3; ++round) {
+            m_menu->Editor()->close();
+            m_menu->show();
+            m_menu->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_menu.get()));
+            QTest::keyClick(m_menu.get(), Qt::Key_F, Qt::AltModifier);
+            QTRY_COMPARE(QApplication::activePopupWidget(), file);
+            if (round == 1) {
+                QTest::keyClick(file, Qt::Key_F, Qt::AltModifier);
+                QTRY_COMPARE(QApplication::activePopupWidget(), fonts);
+            }
+            QApplication::activePopupWidget()->close();
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            Item("mnuUpDate")->trigger();
+        }
+    }
+
     // Even when it equals the file that was open before, a new markroll is on no disk until it is saved.
     void aNewMarkrollNotSavedCountsAsUnsaved() {
         OpenDocument(DefaultDocument());
@@ -240,7 +264,8 @@ private slots:
         FileDialog::SetNextResult(message.isEmpty() ? Cancelled() : Chosen(Q(bad)));
         Item("mnuOpen")->trigger();
 
-        QCOMPARE(Shown(), message.isEmpty() ? QStringList() : QStringList({QStringLiteral("ERROR: ") + message}));
+        QCOMPARE(Shown(), message.isEmpty() ? QStringList()
+                                            : QStringList({QStringLiteral("ERROR: ") + message + ": " + Q(bad)}));
         if (!message.isEmpty()) {
             QCOMPARE(MessageBox::Asked().front().icon, MsgIcon::Critical);
             QCOMPARE(MessageBox::Asked().front().buttons, MsgButtons::Ok);
@@ -334,7 +359,8 @@ private slots:
             FileDialog::SetNextResult(Chosen(Q(m_dir->File("term/copy.mrk"))));
         Item(saveAs ? "mnuSaveAs" : "mnuSave")->trigger();
 
-        QCOMPARE(Shown(), QStringList({"ERROR: Save Error( 75) - Path/File access error"}));
+        const std::string target = m_dir->File(saveAs ? "term/copy.mrk" : "term/class.mrk");
+        QCOMPARE(Shown(), QStringList({"ERROR: Save Error( 75) - Path/File access error: " + Q(target)}));
         QVERIFY(m_state->Changed);
         QCOMPARE(m_state->SavedImage, image);
         QCOMPARE(m_state->FileName, path);

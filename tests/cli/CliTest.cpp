@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
@@ -53,6 +57,22 @@ TEST(MarkrollCli, NewCommitsCategoriesAsTheCreateDialogDoes) {
     EXPECT_EQ(doc.FieldLen, (std::vector<std::int16_t>{3, 42, 4, 1, 2}));
 }
 
+// A number out of range is corrected as the dialog corrects it, and the command says what it used.
+TEST(MarkrollCli, NewSaysHowItCorrectedNumbers) {
+    TempDir dir;
+    const CliRun r = Cli({"new", "--students", "0", "--category", "A much longer name than that:1500:1:9",
+                          "--category", "B:-5:2.5:2", dir.File("n.mrk")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "category A much longer name than that: the name is cut to 16 characters, using A much longer na\n"
+                     "category A much longer na: weight 1500 is above 999, using 999\n"
+                     "category A much longer na: fields 1 is below 2, using 2\n"
+                     "category A much longer na: field length 9 is above 4, using 4\n"
+                     "category B: weight -5 is below 0, using 5\n"
+                     "category B: fields 2.5 is not a whole number, using 2\n"
+                     "weights: they add up to 1004, above 999, using 994, 4\n"
+                     "students: 0 is below 1, using 1\n");
+}
+
 TEST(MarkrollCli, NewFromCopiesThePlanAndKeepsInfoAndGrades) {
     TempDir dir;
     Document src = DefaultDocument();
@@ -81,6 +101,8 @@ TEST(MarkrollCli, UsageErrorsExitWithTwoAndWriteNothing) {
     const std::vector<std::vector<std::string>> cases = {
         {}, {"frobnicate"}, {"new"}, {"new", "--category", "NoColons", x}, {"new", "--students"},
         {"new", "--bogus", x}, nine, {"info"}, {"info", "a", "b"}, {"recalc", "-o"}, {"grade", "--clear"},
+        {"new", "--students", "abc", x}, {"new", "--students", "", x}, {"new", "--category", "A:abc:xyz:q", x},
+        {"new", "--category", "A:10:2x:3", x}, {"recalc", x, "-o", ""},
     };
     for (const auto& args : cases) {
         const CliRun r = Cli(args);
@@ -155,6 +177,46 @@ TEST(MarkrollCli, FileErrorsNameFileLineAndNumberAndWriteNothing) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, dir.File("no/such/folder/x.mrk") + ": error 75: Path/File access error\n");
     EXPECT_EQ(Cli({"check", dir.File("ok.mrk")}).out, "ok\n");
+
+    // A pipe as output is refused and stays a pipe.
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    r = Cli({"recalc", dir.File("ok.mrk"), "-o", dir.File("pipe")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, dir.File("pipe") + ": error 75: Path/File access error (a named pipe, not a file)\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
+}
+
+TEST(MarkrollCli, DashWritesToStandardOutputAndItsFailureIsAnError) {
+    TempDir dir;
+    ASSERT_EQ(Cli({"new", dir.File("ok.mrk")}).status, 0);
+    EXPECT_EQ(Cli({"new", "-"}).out, ReadBytes(dir.File("ok.mrk")));
+    const CliRun r = Cli({"grade", dir.File("ok.mrk"), "-o", "-"});
+    EXPECT_EQ(r.status, 0);
+    ASSERT_EQ(Cli({"grade", dir.File("ok.mrk")}).status, 0);
+    EXPECT_EQ(r.out, ReadBytes(dir.File("ok.mrk")));
+
+    std::ostream broken(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"info", dir.File("ok.mrk")}, broken, err), 1);
+    EXPECT_EQ(err.str().rfind("markroll-cli info: error writing to standard output", 0), 0u) << err.str();
+}
+
+// The program itself: a full disk behind standard output, and a size limit on files that would otherwise end
+// it by a signal and leave its temporary file behind.
+TEST(MarkrollCliProgram, FullOutputAndFileSizeLimit) {
+    TempDir dir;
+    const std::string cli = MARKROLL_CLI_PATH;
+    ASSERT_EQ(std::system((cli + " new " + dir.File("a.mrk")).c_str()), 0);
+    const std::string run = "bash -c '" + cli + " info " + dir.File("a.mrk") + " >/dev/full 2>" + dir.File("err") + "'";
+    EXPECT_EQ(WEXITSTATUS(std::system(run.c_str())), 1);
+    EXPECT_EQ(ReadBytes(dir.File("err")),
+              "markroll-cli info: error writing to standard output: No space left on device\n");
+
+    const std::string limited = "bash -c 'ulimit -f 2; " + cli + " recalc " + dir.File("a.mrk") + " -o " +
+                                dir.File("b.mrk") + " 2>" + dir.File("err") + "'";
+    EXPECT_EQ(WEXITSTATUS(std::system(limited.c_str())), 1);
+    EXPECT_EQ(ReadBytes(dir.File("err")), dir.File("b.mrk") + ": error 61: Disk full\n");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.mrk", "err"}));
 }
 
 } // namespace

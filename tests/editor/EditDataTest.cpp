@@ -705,9 +705,20 @@ private slots:
         e.w()->SetSaveAsHandler([&] {
             ++saves;
             e.state.Changed = false;
+            e.state.SavedImage = SerializeMarkroll(e.state.doc);
         });
         e.Click("Ecmd_8");
         QCOMPARE(saves, 1);
+        QCOMPARE(e.SaveColor(), QColor(128, 255, 128));
+
+        // Scores typed and not saved keep the button red, whatever Changed says.
+        e.Edit(2);
+        QTest::keyClicks(e.w(), QStringLiteral("7"));
+        e.Key(Qt::Key_Escape);
+        QVERIFY(!e.state.Changed);
+        QCOMPARE(e.SaveColor(), QColor(255, 0, 0));
+        e.state.SavedImage = SerializeMarkroll(e.state.doc);
+        e.Click("Ecmd_1");
         QCOMPARE(e.SaveColor(), QColor(128, 255, 128));
         e.Click("Ecmd_0");
         QVERIFY(!e.w()->isVisible());
@@ -734,6 +745,16 @@ private slots:
         e.Click("Ecmd_1");
         QCOMPARE(int(e.state.EdCat), 0);
         QCOMPARE(int(e.state.EdPage), 1);
+    }
+
+    // A window kept narrower than the screen gets fewer fields a page, so the right-hand number column shows.
+    void pageFitsAWindowNarrowerThanTheScreen() {
+        Editor e(MakeDocument(10, {{"Long", 100, 64, 3}}));
+        e.w()->resize(e.w()->width() / 2, e.w()->height());
+        e.ToCat(2);
+        QVERIFY(e.page().Fits);
+        QVERIFY(e.page().NumPages >= 2);
+        QVERIFY(TwipsToPxX(e.page().LeftX + e.page().ZoneWid[0]) <= e.w()->width());
     }
 
     void screenshotTour() {

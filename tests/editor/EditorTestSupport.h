@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "document/MarkrollFile.h"
 #include "editor/EditData.h"
 #include "platform/Platform.h"
 
@@ -73,6 +74,7 @@ struct Editor {
     explicit Editor(Document doc) {
         state.doc = std::move(doc);
         state.FileName = "class.mrk";
+        state.SavedImage = SerializeMarkroll(state.doc);
         window = std::make_unique<EditData>(state);
         window->show();
         (void)QTest::qWaitForWindowExposed(window.get());

@@ -133,6 +133,18 @@ TEST(PageLayout, TitleRowTextsAndBoxes) {
     }
 }
 
+// A hand-edited name longer than the program makes is cut in the title, so the caption stays clear of the
+// group and page labels; the document keeps the whole name.
+TEST(PageLayout, OverlongCategoryNameIsCutInTheTitle) {
+    Document doc = MakeDocument(40, {{"Tests", 40, 11, 3}});
+    doc.CatName[2] = "A category name far longer than sixteen characters";
+    const PageRow title = Lay(doc, 2).layout.Rows[0];
+    EXPECT_EQ(Texts(doc, title)[1], "2. A category name  [40%] - {11}");
+    EXPECT_GE(title.Boxes[1].X, title.Boxes[0].X + title.Boxes[0].W);
+    EXPECT_LE(title.Boxes[1].X + title.Boxes[1].W, title.Boxes[2].X);
+    EXPECT_EQ(doc.CatName[2].size(), 50U);
+}
+
 TEST(PageLayout, SummaryTitles) {
     const Document doc = MakeDocument(3, {{"Tests", 40, 5, 3}, {"Labs", 60, 3, 3}});
     const PageLayout l = Lay(doc, 0).layout;
