@@ -1,25 +1,16 @@
 #include "platform/FileDialog.h"
 
-#include "platform/TestMode.h"
+#include "platform/TestHook.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <deque>
 
 namespace markroll {
 
 namespace {
 
-std::deque<FileDialogResult>& Script() {
-    static std::deque<FileDialogResult> results;
-    return results;
-}
-
-std::vector<FileDialogOptions>& Requests() {
-    static std::vector<FileDialogOptions> requests;
-    return requests;
-}
+constinit TestHook<FileDialogResult, FileDialogOptions> hook;
 
 // Both dialogs share one file name box, so each starts with what the other last held.
 QString& LastName() {
@@ -32,22 +23,16 @@ FileDialogResult Failure(const QString& error) {
 }
 
 FileDialogResult Run(QWidget* parent, const FileDialogOptions& options, bool save) {
-    Requests().push_back(options);
+    hook.Record(options);
     if (!options.presetName.isEmpty()) {
         LastName() = options.presetName;
     }
-    if (!Script().empty()) {
-        FileDialogResult result = Script().front();
-        Script().pop_front();
-        if (result.status == FileDialogResult::Status::Chosen) {
-            result.path = FileDialog::WithDefaultExt(result.path, options.defaultExt);
-            LastName() = result.path;
+    if (std::optional<FileDialogResult> result = hook.Answered("file dialog", options.title, {})) {
+        if (result->status == FileDialogResult::Status::Chosen) {
+            result->path = FileDialog::WithDefaultExt(result->path, options.defaultExt);
+            LastName() = result->path;
         }
-        return result;
-    }
-    if (InTestMode()) {
-        WarnUnscripted("file dialog", options.title);
-        return {};
+        return *result;
     }
 
     const std::optional<QStringList> filters = FileDialog::NameFilters(options.filter);
@@ -94,23 +79,23 @@ FileDialogResult FileDialog::Save(QWidget* parent, const FileDialogOptions& opti
 }
 
 void FileDialog::SetNextResult(const FileDialogResult& result) {
-    Script().push_back(result);
+    hook.Script(result);
 }
 
 const std::vector<FileDialogOptions>& FileDialog::Asked() {
-    return Requests();
+    return hook.Requests();
 }
 
 void FileDialog::ClearAsked() {
-    Requests().clear();
+    hook.ClearRequests();
 }
 
 int FileDialog::PendingAnswers() {
-    return static_cast<int>(Script().size());
+    return hook.PendingAnswers();
 }
 
 void FileDialog::ClearAnswers() {
-    Script().clear();
+    hook.ClearAnswers();
 }
 
 QString FileDialog::StartName() {

@@ -1,7 +1,7 @@
 #include "platform/InputBox.h"
 
 #include "platform/Platform.h"
-#include "platform/TestMode.h"
+#include "platform/TestHook.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -10,35 +10,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <deque>
 
 namespace markroll {
 
 namespace {
 
-std::deque<QString>& Script() {
-    static std::deque<QString> answers;
-    return answers;
-}
-
-std::vector<InputRequest>& Requests() {
-    static std::vector<InputRequest> requests;
-    return requests;
-}
+constinit TestHook<QString, InputRequest> hook;
 
 } // namespace
 
 QString InputBox::Show(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText,
                        std::optional<QPoint> posTwips) {
-    Requests().push_back({prompt, title, defaultText, posTwips});
-    if (!Script().empty()) {
-        QString answer = Script().front();
-        Script().pop_front();
-        return answer;
-    }
-    if (InTestMode()) {
-        WarnUnscripted("input box", title);
-        return {};
+    hook.Record({prompt, title, defaultText, posTwips});
+    if (std::optional<QString> answer = hook.Answered("input box", title, {})) {
+        return *answer;
     }
 
     QDialog dialog(parent);
@@ -78,23 +63,23 @@ QString InputBox::Show(QWidget* parent, const QString& prompt, const QString& ti
 }
 
 void InputBox::SetNextAnswer(const QString& text) {
-    Script().push_back(text);
+    hook.Script(text);
 }
 
 const std::vector<InputRequest>& InputBox::Asked() {
-    return Requests();
+    return hook.Requests();
 }
 
 void InputBox::ClearAsked() {
-    Requests().clear();
+    hook.ClearRequests();
 }
 
 int InputBox::PendingAnswers() {
-    return static_cast<int>(Script().size());
+    return hook.PendingAnswers();
 }
 
 void InputBox::ClearAnswers() {
-    Script().clear();
+    hook.ClearAnswers();
 }
 
 } // namespace markroll

@@ -1,25 +1,16 @@
 #include "platform/MessageBox.h"
 
-#include "platform/TestMode.h"
+#include "platform/TestHook.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <deque>
 
 namespace markroll {
 
 namespace {
 
-std::deque<MsgAnswer>& Script() {
-    static std::deque<MsgAnswer> answers;
-    return answers;
-}
-
-std::vector<MessageRequest>& Requests() {
-    static std::vector<MessageRequest> requests;
-    return requests;
-}
+constinit TestHook<MsgAnswer, MessageRequest> hook;
 
 // The answer of Escape or of closing the box: the most cautious button it has.
 MsgAnswer CancelAnswer(MsgButtons buttons) {
@@ -85,15 +76,9 @@ QMessageBox::ButtonRole Role(MsgAnswer answer) {
 
 MsgAnswer MessageBox::Show(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
                            const QString& title) {
-    Requests().push_back({title, text, buttons, icon});
-    if (!Script().empty()) {
-        const MsgAnswer answer = Script().front();
-        Script().pop_front();
-        return answer;
-    }
-    if (InTestMode()) {
-        WarnUnscripted("message box", title);
-        return CancelAnswer(buttons);
+    hook.Record({title, text, buttons, icon});
+    if (const std::optional<MsgAnswer> answer = hook.Answered("message box", title, CancelAnswer(buttons))) {
+        return *answer;
     }
 
     QMessageBox box(parent);
@@ -126,23 +111,23 @@ MsgAnswer MessageBox::Show(QWidget* parent, const QString& text, MsgButtons butt
 }
 
 void MessageBox::SetNextAnswer(MsgAnswer answer) {
-    Script().push_back(answer);
+    hook.Script(answer);
 }
 
 const std::vector<MessageRequest>& MessageBox::Asked() {
-    return Requests();
+    return hook.Requests();
 }
 
 void MessageBox::ClearAsked() {
-    Requests().clear();
+    hook.ClearRequests();
 }
 
 int MessageBox::PendingAnswers() {
-    return static_cast<int>(Script().size());
+    return hook.PendingAnswers();
 }
 
 void MessageBox::ClearAnswers() {
-    Script().clear();
+    hook.ClearAnswers();
 }
 
 } // namespace markroll

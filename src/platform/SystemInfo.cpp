@@ -1,19 +1,15 @@
 #include "platform/Platform.h"
 
-#include "platform/TestMode.h"
+#include "platform/TestHook.h"
 
 #include <QProcess>
 #include <QStandardPaths>
-#include <deque>
 
 namespace markroll {
 
 namespace {
 
-std::deque<bool>& Script() {
-    static std::deque<bool> results;
-    return results;
-}
+constinit TestHook<bool> hook;
 
 // System-information and system-monitor programs of the common desktops, the most informative first.
 const QStringList Programs = {
@@ -31,14 +27,8 @@ const QStringList Programs = {
 } // namespace
 
 bool SystemInfo::Launch() {
-    if (!Script().empty()) {
-        const bool found = Script().front();
-        Script().pop_front();
-        return found;
-    }
-    if (InTestMode()) {
-        WarnUnscripted("system information", QStringLiteral("System Info"));
-        return false;
+    if (const std::optional<bool> found = hook.Answered("system information", QStringLiteral("System Info"), false)) {
+        return *found;
     }
     for (const QString& program : Programs) {
         const QString path = QStandardPaths::findExecutable(program);
@@ -50,7 +40,7 @@ bool SystemInfo::Launch() {
 }
 
 void SystemInfo::SetNextResult(bool found) {
-    Script().push_back(found);
+    hook.Script(found);
 }
 
 } // namespace markroll
