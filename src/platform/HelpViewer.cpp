@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include "platform/TestHook.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -14,10 +16,8 @@ namespace {
 
 const QString HelpResource = QStringLiteral(":/help/index.html");
 
-int& ShownCount() {
-    static int count = 0;
-    return count;
-}
+// Nothing to answer: the viewer is not modal. Tests only count how often it was asked for.
+constinit TestHook<std::monostate> hook;
 
 void ShowHelpContents(QTextBrowser* browser) {
     if (QFile::exists(HelpResource)) {
@@ -70,7 +70,7 @@ QWidget* CreateViewer(QWidget* parent) {
 
 void HelpViewer::ShowContents(QWidget* parent) {
     static QPointer<QWidget> viewer;
-    ++ShownCount();
+    hook.Record({});
     if (!viewer) {
         viewer = CreateViewer(parent);
     }
@@ -81,7 +81,7 @@ void HelpViewer::ShowContents(QWidget* parent) {
 }
 
 int HelpViewer::TimesShown() {
-    return ShownCount();
+    return hook.TimesAsked();
 }
 
 } // namespace markroll

@@ -1,7 +1,7 @@
 #include "platform/Pickers.h"
 
 #include "platform/Platform.h"
-#include "platform/TestMode.h"
+#include "platform/TestHook.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -14,35 +14,21 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
-#include <deque>
 
 namespace markroll {
 
 namespace {
 
-struct ColorState {
-    std::deque<std::optional<QColor>> script;
-    int asked = 0;
-    QColor initial;
-};
+// Each request is recorded by what the picker starts with.
+constinit TestHook<std::optional<QColor>, QColor> colorHook;
 
-ColorState& Colors() {
-    static ColorState state;
-    return state;
-}
-
-struct FontState {
-    std::deque<std::optional<FontChoice>> script;
-    int asked = 0;
+struct FontRequest {
     FontChoice initial;
     int minSize = 0;
     int maxSize = 0;
 };
 
-FontState& Fonts() {
-    static FontState state;
-    return state;
-}
+constinit TestHook<std::optional<FontChoice>, FontRequest> fontHook;
 
 // The picker itself: only fixed-pitch fonts that exist, only sizes of the allowed range.
 std::optional<FontChoice> RunFontDialog(QWidget* parent, const FontChoice& initial, int minSize, int maxSize) {
@@ -112,17 +98,9 @@ std::optional<FontChoice> RunFontDialog(QWidget* parent, const FontChoice& initi
 } // namespace
 
 std::optional<QColor> ColorPicker::Pick(QWidget* parent, const QColor& initial) {
-    ColorState& state = Colors();
-    ++state.asked;
-    state.initial = initial;
-    if (!state.script.empty()) {
-        std::optional<QColor> answer = state.script.front();
-        state.script.pop_front();
-        return answer;
-    }
-    if (InTestMode()) {
-        WarnUnscripted("colour picker", QStringLiteral("Color"));
-        return std::nullopt;
+    colorHook.Record(initial);
+    if (const auto answer = colorHook.Answered("colour picker", QStringLiteral("Color"), std::nullopt)) {
+        return *answer;
     }
     const QColor chosen =
         QColorDialog::getColor(initial, parent, QStringLiteral("Color"), QColorDialog::DontUseNativeDialog);
@@ -133,64 +111,54 @@ std::optional<QColor> ColorPicker::Pick(QWidget* parent, const QColor& initial) 
 }
 
 void ColorPicker::SetNextAnswer(std::optional<QColor> answer) {
-    Colors().script.push_back(answer);
+    colorHook.Script(answer);
 }
 
 int ColorPicker::TimesAsked() {
-    return Colors().asked;
+    return colorHook.TimesAsked();
 }
 
 int ColorPicker::PendingAnswers() {
-    return static_cast<int>(Colors().script.size());
+    return colorHook.PendingAnswers();
 }
 
 QColor ColorPicker::LastInitial() {
-    return Colors().initial;
+    return colorHook.Last();
 }
 
 std::optional<FontChoice> FontPicker::Pick(QWidget* parent, const FontChoice& initial, int minSize, int maxSize) {
-    FontState& state = Fonts();
-    ++state.asked;
-    state.initial = initial;
-    state.minSize = minSize;
-    state.maxSize = maxSize;
-    if (!state.script.empty()) {
-        std::optional<FontChoice> answer = state.script.front();
-        state.script.pop_front();
-        if (answer) {
-            answer->size = ClampSize(answer->size, minSize, maxSize);
+    fontHook.Record({initial, minSize, maxSize});
+    if (auto answer = fontHook.Answered("font picker", QStringLiteral("Font"), std::nullopt)) {
+        if (*answer) {
+            (*answer)->size = ClampSize((*answer)->size, minSize, maxSize);
         }
-        return answer;
-    }
-    if (InTestMode()) {
-        WarnUnscripted("font picker", QStringLiteral("Font"));
-        return std::nullopt;
+        return *answer;
     }
     return RunFontDialog(parent, initial, minSize, maxSize);
 }
 
 void FontPicker::SetNextAnswer(std::optional<FontChoice> answer) {
-    Fonts().script.push_back(answer);
+    fontHook.Script(answer);
 }
 
 int FontPicker::TimesAsked() {
-    return Fonts().asked;
+    return fontHook.TimesAsked();
 }
 
 int FontPicker::PendingAnswers() {
-    return static_cast<int>(Fonts().script.size());
+    return fontHook.PendingAnswers();
 }
 
 FontChoice FontPicker::LastInitial() {
-    return Fonts().initial;
+    return fontHook.Last().initial;
 }
 
 int FontPicker::LastMinSize() {
-    return Fonts().minSize;
+    return fontHook.Last().minSize;
 }
 
 int FontPicker::LastMaxSize() {
-    return Fonts().maxSize;
+    return fontHook.Last().maxSize;
 }
 
 int FontPicker::ClampSize(int size, int minSize, int maxSize) {

@@ -50,6 +50,9 @@ private slots:
         QCOMPARE(ColorPicker::Pick(nullptr, QColor(0, 0, 0)), std::optional<QColor>());
         QCOMPARE(ColorPicker::Pick(nullptr, QColor(0, 0, 0)), std::optional<QColor>());
         QCOMPARE(ColorPicker::PendingAnswers(), 0);
+        // Scripted or not, every pick counts and tells what the picker started with.
+        QCOMPARE(ColorPicker::TimesAsked(), 3);
+        QCOMPARE(ColorPicker::LastInitial(), QColor(0, 0, 0));
         const FontChoice courier{"Courier", 8, false, false};
         FontPicker::SetNextAnswer(FontChoice{"Liberation Mono", 24, true, false});
         FontPicker::SetNextAnswer(std::nullopt);
@@ -58,6 +61,9 @@ private slots:
         QCOMPARE(FontPicker::Pick(nullptr, courier, 4, 18), std::optional<FontChoice>());
         QCOMPARE(FontPicker::Pick(nullptr, courier, 4, 18), std::optional<FontChoice>());
         QCOMPARE(FontPicker::PendingAnswers(), 0);
+        QCOMPARE(FontPicker::TimesAsked(), 3);
+        QCOMPARE(FontPicker::LastInitial(), courier);
+        QCOMPARE(QList<int>({FontPicker::LastMinSize(), FontPicker::LastMaxSize()}), QList<int>({4, 18}));
     }
 
     void realFontPicker_data() { AcceptOrCancel(); }
