@@ -274,9 +274,7 @@ void CreateMR::cmdCreate_Click() {
     m_state.FileName = "Untitled";
     // A new markroll exists nowhere on disk: it counts as unsaved until it is saved.
     m_state.SavedImage.clear();
-    m_state.EdCat = 0;
-    m_state.EdGroup = 1;
-    m_state.EdPage = 1;
+    m_state.ResetEditorPosition();
     m_created = true;
 }
 

@@ -268,9 +268,7 @@ bool frmMenu::OpenFile(const QString& path) {
     m_state.FileName = PathBytes(full);
     m_state.Changed = false;
     m_state.SavedImage = SerializeMarkroll(m_state.doc);
-    m_state.EdCat = 0;
-    m_state.EdGroup = 1;
-    m_state.EdPage = 1;
+    m_state.ResetEditorPosition();
     setWindowTitle(MainCaption(full));
     UpdateMenus();
     OpenEditor();

@@ -77,7 +77,9 @@ struct AppState {
     Document doc;
     /// Full path of the document's file; "" when none is open, "Untitled" for a new unsaved one.
     std::string FileName;
-    /// Colours the save buttons only; set by most modifying commands, cleared by a save.
+    /// Set by the field, student and grade dialogs, by creating a document and by the editor's Info command
+    /// when the information dialog applied a change; cleared by a save and by the editor's Cat command. It
+    /// only helps colour the save buttons; whether there is anything to save is HasUnsavedChanges.
     bool Changed = false;
     std::int16_t EdCat = 0;
     std::int16_t EdGroup = 1;
@@ -89,6 +91,12 @@ struct AppState {
     std::string SavedImage;
 
     bool DocumentOpen() const { return !FileName.empty(); }
+    /// The editor starts over on SUMMARY, first group, first page.
+    void ResetEditorPosition() {
+        EdCat = 0;
+        EdGroup = 1;
+        EdPage = 1;
+    }
 };
 
 } // namespace markroll

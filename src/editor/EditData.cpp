@@ -120,15 +120,12 @@ void EditData::BuildControls() {
     m_labHtxt->setToolTip(QStringLiteral("Click to Change Header"));
     connect(m_labHtxt, &ClickLabel::clicked, this, [this] { labHtxt_Click(); });
 
-    // Values handed between windows: a dialog reports a change in labVar, the pop-ups read the clicked
-    // category and field from labPopCat and labPopF.
-    m_labVar = new QLabel(this);
-    m_labVar->setObjectName(QStringLiteral("labVar"));
+    // The clicked category and field, as the pop-ups are given them.
     m_labPopF = new QLabel(this);
     m_labPopF->setObjectName(QStringLiteral("labPopF"));
     m_labPopCat = new QLabel(this);
     m_labPopCat->setObjectName(QStringLiteral("labPopCat"));
-    for (QLabel* hidden : {m_labVar, m_labPopF, m_labPopCat})
+    for (QLabel* hidden : {m_labPopF, m_labPopCat})
         hidden->hide();
 }
 
@@ -163,7 +160,6 @@ QString EditData::Caption() const {
 
 void EditData::Load() {
     m_cursor.Load();
-    m_labVar->clear();
     ColorSaveButton();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
@@ -175,9 +171,7 @@ void EditData::Load() {
     m_labHtxt->hide();
     // Every opening starts from the default font, the full ID# and name and the default colours.
     m_state.Display = DefaultDisplaySettings();
-    m_state.EdGroup = 1;
-    m_state.EdPage = 1;
-    m_state.EdCat = 0;
+    m_state.ResetEditorPosition();
     PlaceControls();
     Redraw();
 }
@@ -232,7 +226,6 @@ void EditData::Ecmd_Click(int index) {
         m_state.EdPage = 1;
         Redraw();
         m_state.Changed = false;
-        m_labVar->clear();
         ColorSaveButton();
         break;
     case CmdPage:
@@ -263,13 +256,10 @@ void EditData::Ecmd_Click(int index) {
         StartEdit();
         break;
     case CmdInfo: {
-        m_labVar->clear();
         MrkInfo dialog(m_state, this);
         dialog.exec();
-        if (!m_labVar->text().isEmpty()) {
+        if (dialog.Applied())
             m_state.Changed = true;
-            m_labVar->clear();
-        }
         // The footer and the caption show info lines, which the dialog may have rewritten.
         setWindowTitle(Caption());
         ColorSaveButton();

@@ -79,7 +79,6 @@ private:
     std::array<ClickLabel*, NumPanels + 1> m_panel{};
     ClickLabel* m_labH = nullptr;
     ClickLabel* m_labHtxt = nullptr;
-    QLabel* m_labVar = nullptr;
     QLabel* m_labPopF = nullptr;
     QLabel* m_labPopCat = nullptr;
     // What the header labels show now, so a key press that stays in the field leaves them alone.

@@ -107,7 +107,7 @@ private slots:
         QCOMPARE((QList<int>{e.state.EdCat, e.state.EdGroup, e.state.EdPage}), (QList<int>{0, 1, 1}));
         QVERIFY(e.state.Display == DefaultDisplaySettings());
         QCOMPARE(e.w()->windowTitle(), QStringLiteral("Markroll Update: Class Name\?\?\? (Class Section\?\?\?)"));
-        for (const char* hidden : {"SBar", "labH", "labVar"})
+        for (const char* hidden : {"SBar", "labH"})
             QVERIFY2(!e.Child(hidden)->isVisible(), hidden);
         QStringList captions;
         QStringList tips;
@@ -691,6 +691,13 @@ private slots:
         });
         e.Click("Ecmd_7");
         QCOMPARE(opened, QStringLiteral("MrkInfo"));
+        QVERIFY(!e.state.Changed); // left without applying
+        OnModal([&](QWidget* modal) {
+            MessageBox::SetNextAnswer(MsgAnswer::Ok);
+            Press(modal, QStringLiteral("cmdApply"));
+        });
+        e.Click("Ecmd_7");
+        QVERIFY(e.state.Changed);
         QCOMPARE(e.w()->windowTitle(), QStringLiteral("Markroll Update: Algebra (Class Section\?\?\?)"));
         QCOMPARE(e.page().Rows.back().Texts[0].Literal.substr(0, 11), std::string("Ms. Noether"));
     }
