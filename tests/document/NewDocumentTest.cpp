@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/MarkrollFile.h"
@@ -15,52 +16,34 @@ using namespace markroll::test;
 
 namespace {
 
-// The lines of a file image; a last line without its CR LF is marked.
-std::vector<std::string> SplitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(bytes.substr(start, end - start));
-    if (start < bytes.size())
-        lines.push_back(bytes.substr(start) + "<no CR LF>");
-    return lines;
-}
-
 std::string Pad(const std::string& s) { return s + Space(InfoLen - static_cast<int>(s.size())); }
 
-// The default document, line by line as it goes to disk.
-TEST(DefaultDocument, FileImageLineByLine) {
+// The default document as it goes to disk; a failure shows the lines that differ.
+TEST(DefaultDocument, FileImage) {
     const Document doc = DefaultDocument();
-    EXPECT_EQ(InvariantViolations(doc), "");
-    std::vector<std::string> want = {
-        "40,5,7,6", "0", "gl", "90", "A", "80", "B", "70", "C", "60", "D", "50", "F", "0", "I",
-        "100,7,3", "0,2,42", "34,2,3", "33,2,3", "33,2,3", "SUMMARY",
-        Pad("Class Grade") + Pad("Totals for Catagory 2") + Pad("Totals for Catagory 3") + Pad("Totals for Catagory 4") +
-            Pad("Total Unadjusted Score") + Pad("Adjustment Points") + Pad("Total Adjusted Score"),
-        "NAME DATA", Pad("Student ID     Student Name")};
-    for (const std::string c : {"2", "3", "4"}) {
-        want.push_back("Catagory " + c);
-        want.push_back(Pad("Totals for Catagory " + c) + Pad("Info for Field 1"));
-    }
-    for (const char* info : {"Version 3.00", "Class Name???", "Class Section???", "Class Term???", "Instructor???",
-                             "Creation Date???", "Last Update Date???", "Last Update Time???"})
-        want.push_back(info);
+    std::string want = "40,5,7,6|0|gl|90|A|80|B|70|C|60|D|50|F|0|I|100,7,3|0,2,42|34,2,3|33,2,3|33,2,3|SUMMARY|" +
+                       Pad("Class Grade") + Pad("Totals for Catagory 2") + Pad("Totals for Catagory 3") +
+                       Pad("Totals for Catagory 4") + Pad("Total Unadjusted Score") + Pad("Adjustment Points") +
+                       Pad("Total Adjusted Score") + "|NAME DATA|" + Pad("Student ID     Student Name") + "|";
+    for (const std::string c : {"2", "3", "4"})
+        want += "Catagory " + c + "|" + Pad("Totals for Catagory " + c) + Pad("Info for Field 1") + "|";
+    want += "Version 3.00|Class Name???|Class Section???|Class Term???|Instructor???|Creation Date???|"
+            "Last Update Date???|Last Update Time???|";
     // The grid, SUMMARY first: class average and 40 students blank, then possible points and titles.
-    const std::string blank[] = {"     ... ... ... ... ... ...", "...-..-...." + Space(31), " ... ..."};
-    const std::string possible[] = {" 100 100 100 100 100   0 100", Space(13) + "Possible Points" + Space(14),
-                                    " 100 ..."};
-    const std::string title[] = {" GR    1   2   3 tot adj TOT", "Student ID# Student Name" + Space(18), " Tot   1"};
+    const std::string rows[][3] = {
+        {"     ... ... ... ... ... ...", " 100 100 100 100 100   0 100", " GR    1   2   3 tot adj TOT"},
+        {"...-..-...." + Space(31), Space(13) + "Possible Points" + Space(14), "Student ID# Student Name" + Space(18)},
+        {" ... ...", " 100 ...", " Tot   1"}};
     for (int c = 0; c < 5; ++c) {
-        const int k = std::min(c, 2);
-        want.insert(want.end(), 41, blank[k]);
-        want.push_back(possible[k]);
-        want.push_back(title[k]);
+        for (int r = 0; r <= 40; ++r)
+            want += rows[std::min(c, 2)][0] + "|";
+        want += rows[std::min(c, 2)][1] + "|" + rows[std::min(c, 2)][2] + "|";
     }
-    const std::vector<std::string> lines = SplitLines(SerializeMarkroll(doc));
-    ASSERT_EQ(lines.size(), 253u);
-    ASSERT_EQ(want.size(), 253u);
-    for (std::size_t i = 0; i < want.size(); ++i)
-        EXPECT_EQ(lines[i], want[i]) << "line " << i + 1;
+    std::replace(want.begin(), want.end(), '|', '\n');
+    std::string lines = SerializeMarkroll(doc);
+    EXPECT_EQ(lines.size(), want.size() + 253) << "each of the 253 lines ends in CR LF";
+    lines.erase(std::remove(lines.begin(), lines.end(), '\r'), lines.end());
+    EXPECT_EQ(lines, want);
 }
 
 // Shapes that no default document has: fields of no length, two-digit field titles, ten categories.
@@ -81,21 +64,9 @@ TEST(RowTemplates, ShapesOfEveryKind) {
     };
     for (const auto& t : cases) {
         const RowTemplates r = BuildRowTemplates(*t.doc, t.c, t.n, t.len);
-        EXPECT_EQ(r.TmplBlank, t.blank) << t.c << "/" << t.n << "/" << t.len;
-        EXPECT_EQ(r.TmplPossible, t.possible) << t.c << "/" << t.n << "/" << t.len;
-        EXPECT_EQ(r.TmplTitle, t.title) << t.c << "/" << t.n << "/" << t.len;
+        EXPECT_EQ(std::tie(r.TmplBlank, r.TmplPossible, r.TmplTitle), std::make_tuple(t.blank, t.possible, t.title))
+            << t.c << "/" << t.n << "/" << t.len;
     }
-}
-
-TEST(CreateDocument, FieldCountAndLengthOfEachCategory) {
-    const Document doc = MakeDocument(3, {{"Tests", 100, 4, 2}});
-    EXPECT_EQ(InvariantViolations(doc), "");
-    EXPECT_EQ(doc.CatData(doc.TitleRow(), 0), " GR    1 tot adj TOT");
-    EXPECT_EQ(doc.CatData(0, 2), "  ..  ..  ..  ..");
-    EXPECT_EQ(doc.CatData(1, 2), "  ..  ..  ..  ..");
-    EXPECT_EQ(doc.CatData(doc.PossibleRow(), 2), " 100  ..  ..  ..");
-    EXPECT_EQ(doc.CatData(doc.TitleRow(), 2), " Tot   1   2   3");
-    EXPECT_EQ(InfoSlot(doc, 2, 3), Pad("Info for Field 3"));
 }
 
 // Opening the create dialog with a document open copies its structure; creating keeps its info lines and
@@ -103,36 +74,30 @@ TEST(CreateDocument, FieldCountAndLengthOfEachCategory) {
 TEST(CopiedPlan, KeepsStructureInfoAndGradesBlanksScores) {
     const std::vector<CatShape> cats = {{"Tests", 50, 5, 3}, {"Homework, weekly", 30, 9, 2}, {"Lab", 20, 3, 4}};
     Document doc = MakeDocument(12, cats);
-    doc.InfoLine = {"Version 3.00", "Algebra II", "Section 4"};
-    doc.LastInfo = 2;
-    doc.GradeLetter = {"gl", "A+", "B", "C-"};
-    doc.GradeMin = {0, 95, 80, 65};
-    doc.LastGrade = 3;
+    std::tie(doc.InfoLine, doc.LastInfo, doc.GradeLetter, doc.GradeMin, doc.LastGrade) =
+        std::make_tuple(std::vector<std::string>{"Version 3.00", "Algebra II", "Section 4"}, 2,
+                        std::vector<std::string>{"gl", "A+", "B", "C-"}, std::vector<std::int16_t>{0, 95, 80, 65}, 3);
     SetField(doc, 3, 2, 2, "17");
-    SetField(doc, 3, 0, 0, " A");
     doc.CatData(3, 1) = "123-45-6789 Student, Some" + Space(17);
     const Document before = doc;
 
     const CategoryPlan plan = Initialize(doc, true);
     EXPECT_EQ(doc, before) << "seeding the plan must not touch the open document";
     CreateDocument(doc, plan);
+    EXPECT_EQ(doc.CatData(doc.PossibleRow(), 4), " 100........");
+    EXPECT_EQ(InfoSlot(doc, 3, 8), Pad("Info for Field 8"));
     Document want = MakeDocument(12, cats);
-    want.InfoLine = before.InfoLine;
-    want.LastInfo = before.LastInfo;
-    want.GradeLetter = before.GradeLetter;
-    want.GradeMin = before.GradeMin;
-    want.LastGrade = before.LastGrade;
+    std::tie(want.InfoLine, want.LastInfo, want.GradeLetter, want.GradeMin, want.LastGrade) =
+        std::tie(before.InfoLine, before.LastInfo, before.GradeLetter, before.GradeMin, before.LastGrade);
     EXPECT_EQ(doc, want);
 }
 
 TEST(PlanRules, StudentCount) {
-    const struct {
-        const char* text;
-        int count;
-    } cases[] = {{"40", 40}, {"150", 100}, {"0", 1},      {"word", 1},  {"", 1},      {"-7", 1},
-                 {"2.5", 2}, {"3.5", 4},   {" 1 2", 12}, {"100", 100}, {"99.5", 100}, {"1E9", 100}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadStudentCount(c.text), c.count) << "[" << c.text << "]";
+    const std::pair<const char*, int> cases[] = {{"40", 40}, {"150", 100}, {"0", 1},      {"word", 1},
+                                                 {"", 1},    {"-7", 1},    {"2.5", 2},    {"3.5", 4},
+                                                 {" 1 2", 12}, {"100", 100}, {"99.5", 100}, {"1E9", 100}};
+    for (const auto& [text, count] : cases)
+        EXPECT_EQ(ReadStudentCount(text), count) << "[" << text << "]";
 }
 
 TEST(PlanRules, CommittedRow) {
@@ -149,57 +114,41 @@ TEST(PlanRules, CommittedRow) {
     };
     for (const auto& c : cases) {
         const PlanRow row = CommitPlanRow(c.name, c.weight, c.fields, c.length);
-        EXPECT_EQ(row.name, c.wantName);
-        EXPECT_EQ(row.weight, c.w) << c.weight;
-        EXPECT_EQ(row.fields, c.f) << c.fields;
-        EXPECT_EQ(row.length, c.len) << c.length;
+        EXPECT_EQ(std::tie(row.name, row.weight, row.fields, row.length), std::make_tuple(c.wantName, c.w, c.f, c.len))
+            << c.name << ":" << c.weight << ":" << c.fields << ":" << c.length;
     }
 }
 
-TEST(PlanRules, RedoCatsScalesWeightsAbove999) {
+// Weights that add up to more than 999 are scaled down; the created document follows the edited plan, not the
+// count that Initialize seeded for SUMMARY.
+TEST(PlanRules, RedoCatsScalesWeightsAndCreatesThePlan) {
     const struct {
         std::vector<int> weights, planned;
         int sum;
     } cases[] = {
-        {{600, 300, 300}, {499, 249, 249}, 997},
-        {{500, 499}, {500, 499}, 999},
-        {std::vector<int>(8, 999), std::vector<int>(8, 124), 992},
-        {{0, 0}, {0, 0}, 0},
-        {{1000}, {999}, 999},
+        {{600, 300, 300}, {499, 249, 249}, 997}, {{500, 499}, {500, 499}, 999}, {{0, 0}, {0, 0}, 0},
+        {std::vector<int>(8, 999), std::vector<int>(8, 124), 992}, {{1000}, {999}, 999},
     };
     for (const auto& c : cases) {
         Document doc;
         CategoryPlan plan = Initialize(doc, false);
         std::vector<PlanRow> rows;
         for (std::size_t i = 0; i < c.weights.size(); ++i)
-            rows.push_back({"Cat" + std::to_string(i), static_cast<std::int16_t>(c.weights[i]), 4, 2});
+            rows.push_back({"Cat" + std::to_string(i), static_cast<std::int16_t>(c.weights[i]),
+                            static_cast<std::int16_t>(2 + i), static_cast<std::int16_t>(1 + i % 4)});
         RedoCats(plan, rows);
-        EXPECT_EQ(plan.PlanCats, static_cast<int>(c.weights.size()) + 2);
-        for (std::size_t i = 0; i < c.planned.size(); ++i) {
-            EXPECT_EQ(plan.PlanWeight[i + 2], c.planned[i]) << "row " << i;
-            EXPECT_EQ(plan.PlanName[i + 2], "Cat" + std::to_string(i));
-            EXPECT_EQ(plan.PlanFields[i + 2], 4);
-            EXPECT_EQ(plan.PlanLen[i + 2], 2);
-        }
+        const int users = static_cast<int>(c.weights.size());
+        EXPECT_EQ(plan.PlanCats, users + 2);
         EXPECT_EQ(plan.PlanWeight[0], c.sum);
-    }
-}
-
-// Deleting and adding rows changes PlanCats; the created document must follow the plan, not the count
-// that Initialize seeded for SUMMARY.
-TEST(PlanRules, CreatedDocumentFollowsEditedPlan) {
-    for (int users = 1; users <= MaxCats - 2; ++users) {
-        Document doc;
-        CategoryPlan plan = Initialize(doc, false);
-        std::vector<PlanRow> rows;
-        for (int i = 0; i < users; ++i)
-            rows.push_back({"C" + std::to_string(i), 10, static_cast<std::int16_t>(2 + i), 3});
-        RedoCats(plan, rows);
+        for (std::size_t i = 0; i < c.planned.size(); ++i)
+            EXPECT_EQ(std::tie(plan.PlanName[i + 2], plan.PlanWeight[i + 2], plan.PlanFields[i + 2],
+                               plan.PlanLen[i + 2]),
+                      std::make_tuple("Cat" + std::to_string(i), c.planned[i], int(2 + i), int(1 + i % 4)))
+                << i;
         plan.PlanStudents = 7;
         CreateDocument(doc, plan);
         EXPECT_EQ(InvariantViolations(doc), "") << users << " user categories";
         EXPECT_EQ(doc.NumCats, users + 2);
-        EXPECT_EQ(doc.CatData(doc.TitleRow(), 0).substr(0, 4), " GR ");
         EXPECT_EQ(doc.FieldInfo[0].size(), static_cast<std::size_t>(users + 4) * InfoLen);
     }
 }

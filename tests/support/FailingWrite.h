@@ -14,7 +14,8 @@
 namespace markroll::test {
 
 /// Save options whose writes store the first `budget` bytes, `chunk` bytes at most per call, and then
-/// fail with errno `err` (or report 0 bytes written when err is 0), the way a filling disk behaves.
+/// fail with errno `err` (or report 0 bytes written when err is 0), the way a filling disk behaves. With
+/// an unreachable budget the writes only come in short pieces.
 inline SaveOptions FailingSave(std::size_t budget, int err, std::size_t chunk = 4096) {
     SaveOptions options;
     options.sync = false;
@@ -31,16 +32,6 @@ inline SaveOptions FailingSave(std::size_t budget, int err, std::size_t chunk = 
         if (done > 0)
             *left -= static_cast<std::size_t>(done);
         return done;
-    };
-    return options;
-}
-
-/// Save options whose writes succeed but never take more than `chunk` bytes at a time.
-inline SaveOptions ShortWrites(std::size_t chunk) {
-    SaveOptions options;
-    options.sync = false;
-    options.write = [chunk](int fd, const char* data, std::size_t size) -> long {
-        return ::write(fd, data, std::min(size, chunk));
     };
     return options;
 }

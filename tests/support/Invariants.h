@@ -14,27 +14,21 @@ inline std::string InvariantViolations(const Document& d) {
     auto fail = [&out](const std::string& what) { out += what + "\n"; };
     const auto cats = static_cast<std::size_t>(d.NumCats < 0 ? 0 : d.NumCats);
 
-    if (d.NumCats < 2)
-        fail("NumCats " + std::to_string(d.NumCats) + " leaves out SUMMARY or NAME DATA");
-    if (d.NumStudents < 0)
-        fail("NumStudents " + std::to_string(d.NumStudents) + " is negative");
+    if (d.NumCats < 2 || d.NumStudents < 0)
+        fail("NumCats " + std::to_string(d.NumCats) + " or NumStudents " + std::to_string(d.NumStudents) +
+             " is too small");
     if (d.CatName.size() != cats || d.CatWeight.size() != cats || d.CatFields.size() != cats ||
-        d.FieldLen.size() != cats || d.FieldInfo.size() != cats)
-        fail("per-category arrays are not sized to NumCats " + std::to_string(d.NumCats));
-    if (d.Grid.size() != cats)
-        fail("grid has " + std::to_string(d.Grid.size()) + " categories, NumCats is " + std::to_string(d.NumCats));
+        d.FieldLen.size() != cats || d.FieldInfo.size() != cats || d.Grid.size() != cats)
+        fail("per-category arrays or the grid are not sized to NumCats " + std::to_string(d.NumCats));
     if (d.GradeMin.size() != static_cast<std::size_t>(d.LastGrade + 1) ||
-        d.GradeLetter.size() != static_cast<std::size_t>(d.LastGrade + 1))
-        fail("grade table is not sized to LastGrade+1");
-    if (d.InfoLine.size() != static_cast<std::size_t>(d.LastInfo + 1))
-        fail("info lines are not sized to LastInfo+1");
+        d.GradeLetter.size() != static_cast<std::size_t>(d.LastGrade + 1) ||
+        d.InfoLine.size() != static_cast<std::size_t>(d.LastInfo + 1))
+        fail("grade table or info lines are not sized to LastGrade+1, LastInfo+1");
     if (!out.empty())
         return out; // The checks below index the arrays.
 
-    if (d.CatFields[0] != d.NumCats + 2)
-        fail("CatFields(0) is " + std::to_string(d.CatFields[0]) + ", NumCats+2 is " + std::to_string(d.NumCats + 2));
-    if (d.CatFields[1] != 2)
-        fail("CatFields(1) is " + std::to_string(d.CatFields[1]));
+    if (d.CatFields[0] != d.NumCats + 2 || d.CatFields[1] != 2)
+        fail("CatFields(0), CatFields(1) are " + std::to_string(d.CatFields[0]) + ", " + std::to_string(d.CatFields[1]));
     // The weight sum is kept within 16 bits, like every integer of the document.
     long sum = 0;
     for (std::size_t c = 2; c < cats; ++c)

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,7 +22,7 @@ public:
         const char* base = std::getenv("TMPDIR");
         std::string pattern = std::string(base && *base ? base : "/tmp") + "/markroll-test-XXXXXX";
         if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder: errno " + std::to_string(errno));
+            throw std::runtime_error("cannot create a temporary folder");
         m_path = pattern;
     }
     ~TempDir() {
