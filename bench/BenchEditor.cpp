@@ -14,7 +14,7 @@
 #include "editor/PageLayout.h"
 #include "editor/PageRenderer.h"
 #include "platform/Platform.h"
-#include "support/TestDocuments.h"
+#include "BenchDocument.h"
 
 using namespace markroll;
 
@@ -44,7 +44,7 @@ struct EditorFixture {
     PageMetrics metrics;
 
     EditorFixture() {
-        state.doc = test::MaximalDocument();
+        state.doc = bench::MaximalDocument();
         RecalcAll(state.doc);
         state.FileName = "maximal.mrk";
         const DisplaySettings& d = state.Display;

@@ -13,16 +13,15 @@
 
 #include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
-#include "support/TempDir.h"
-#include "support/TestDocuments.h"
+#include "BenchDocument.h"
 
 using namespace markroll;
 
 namespace {
 
 struct Fixture {
-    test::TempDir dir;
-    Document doc = test::MaximalDocument();
+    bench::BenchDir dir;
+    Document doc = bench::MaximalDocument();
     std::string loadPath = dir.File("maximal.mrk");
     std::string savePath = dir.File("saved.mrk");
     std::string rawPath = dir.File("raw.mrk");

@@ -10,12 +10,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ChartPainter.h"
-#include "app/CommandButton.h"
-#include "app/ListCombo.h"
+#include "widgets/ChartPainter.h"
+#include "widgets/CommandButton.h"
+#include "widgets/ListCombo.h"
 #include "grading/MrkInfo.h"
 #include "app/ShellText.h"
 #include "document/MarkrollFile.h"
+#include "document/Session.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
@@ -271,10 +272,7 @@ void CreateMR::cmdCreate_Click() {
                          MsgButtons::OkCancel, MsgIcon::None, QStringLiteral("Create New Markroll")) != MsgAnswer::Ok)
         return;
     CreateDocument(m_state.doc, m_plan);
-    m_state.FileName = "Untitled";
-    // A new markroll exists nowhere on disk: it counts as unsaved until it is saved.
-    m_state.SavedImage.clear();
-    m_state.ResetEditorPosition();
+    DocumentCreated(m_state);
     m_created = true;
 }
 

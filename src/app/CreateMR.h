@@ -4,7 +4,7 @@
 #include <QFont>
 #include <array>
 
-#include "app/CategoryChart.h"
+#include "widgets/CategoryChart.h"
 #include "app/PlanLists.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"

@@ -33,8 +33,4 @@ std::string AboutVersionText() {
     return "Version" + NumText(VersionMajor) + "." + NumText(VersionMinor) + "." + NumText(VersionRevision);
 }
 
-std::string CategoriesHeading(int count) {
-    return NumTextTrim(count) + " categories";
-}
-
 } // namespace markroll

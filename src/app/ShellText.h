@@ -25,7 +25,5 @@ std::string CreateConfirmation(int cats, int students);
 /// The about box's version line, each number with its leading blank: "Version 3. 0. 1".
 std::string AboutVersionText();
 
-/// "5 categories": the heading of the category overviews.
-std::string CategoriesHeading(int count);
 
 } // namespace markroll

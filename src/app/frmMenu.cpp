@@ -19,6 +19,7 @@
 #include "app/ShellText.h"
 #include "app/frmAbout.h"
 #include "document/MarkrollFile.h"
+#include "document/Session.h"
 #include "document/TextNumber.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -29,7 +30,6 @@ namespace markroll {
 namespace {
 
 const QString FileFilter = QStringLiteral("MarkRoll Files   *.mrk|*.mrk");
-const char* const Untitled = "Untitled";
 
 // File names are kept as the bytes the file system uses; they meet widgets in the locale's encoding.
 QString PathText(const std::string& path) {
@@ -264,11 +264,7 @@ bool frmMenu::OpenFile(const QString& path) {
         return false;
     }
     CloseEditor();
-    m_state.doc = std::move(loaded);
-    m_state.FileName = PathBytes(full);
-    m_state.Changed = false;
-    m_state.SavedImage = SerializeMarkroll(m_state.doc);
-    m_state.ResetEditorPosition();
+    DocumentOpened(m_state, std::move(loaded), PathBytes(full));
     setWindowTitle(MainCaption(full));
     UpdateMenus();
     OpenEditor();
@@ -280,14 +276,13 @@ bool frmMenu::Save() {
         return false;
     // A document that was never saved has no file yet: writing "Untitled" into whatever folder is current
     // would lose it, so it is given a name first.
-    if (m_state.FileName == Untitled)
+    if (m_state.FileName == UntitledName)
         return SaveAs();
-    if (const std::optional<FileError> error = SaveMarkroll(m_state.FileName, m_state.doc)) {
-        ShowFileError(QString::fromStdString(error->Message(m_state.FileName)));
+    const std::string path = m_state.FileName;
+    if (const std::optional<FileError> error = SaveDocument(m_state, path)) {
+        ShowFileError(QString::fromStdString(error->Message(path)));
         return false;
     }
-    m_state.Changed = false;
-    m_state.SavedImage = SerializeMarkroll(m_state.doc);
     return true;
 }
 
@@ -309,15 +304,10 @@ bool frmMenu::SaveAs() {
         return false;
     }
     const QString full = QFileInfo(chosen.path).absoluteFilePath();
-    // The name and the caption change only with a written file, so a failed save leaves no doubt about
-    // where the document really is.
-    if (const std::optional<FileError> error = SaveMarkroll(PathBytes(full), m_state.doc)) {
+    if (const std::optional<FileError> error = SaveDocument(m_state, PathBytes(full))) {
         ShowFileError(QString::fromStdString(error->Message(PathBytes(full))));
         return false;
     }
-    m_state.FileName = PathBytes(full);
-    m_state.Changed = false;
-    m_state.SavedImage = SerializeMarkroll(m_state.doc);
     setWindowTitle(SavedAsCaption(full));
     UpdateMenus();
     return true;
@@ -410,7 +400,7 @@ void frmMenu::ShowFileError(const QString& text) {
 QString frmMenu::InitialFolder() const {
     // The folder of the open file, else the user's documents: the program's own folder is not a place
     // where teachers keep, or may even write, their files.
-    if (m_state.DocumentOpen() && m_state.FileName != Untitled) {
+    if (m_state.DocumentOpen() && m_state.FileName != UntitledName) {
         const QFileInfo file(PathText(m_state.FileName));
         if (file.absoluteDir().exists())
             return file.absolutePath();

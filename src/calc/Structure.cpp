@@ -160,4 +160,22 @@ void SwitchFields(Document& doc, int c, int& f1, int& f2) {
                static_cast<std::size_t>(InfoLen) * f2, InfoLen);
 }
 
+std::string FieldValueCell(std::string_view typed) {
+    std::string cell = Left(typed, CellWidth);
+    cell.resize(CellWidth, ' ');
+    return cell;
+}
+
+void SetFieldValues(Document& doc, int c, int f, std::string_view typed) {
+    if (c < 0 || c >= doc.NumCats || c == 1 || static_cast<std::size_t>(c) >= doc.Grid.size())
+        return;
+    if (f < 0 || f >= doc.CatFields[static_cast<std::size_t>(c)])
+        return;
+    const std::string cell = FieldValueCell(typed);
+    const int lastRow = c == 0 ? doc.NumStudents : doc.PossibleRow();
+    auto& rows = doc.Grid[static_cast<std::size_t>(c)];
+    for (int r = 0; r <= lastRow && r < static_cast<int>(rows.size()); ++r)
+        ReplaceAt(rows[static_cast<std::size_t>(r)], f * CellWidth + 1, cell);
+}
+
 } // namespace markroll

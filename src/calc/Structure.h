@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "document/Document.h"
@@ -30,5 +31,13 @@ void DeleteFields(Document& doc, int c, int pos, int k);
 
 /// Exchanges fields f1 and f2 (1..CatFields-1) of user category c; f1 and f2 are put in increasing order.
 void SwitchFields(Document& doc, int c, int& f1, int& f2);
+
+/// The cell a value typed for a whole field becomes: its first CellWidth characters, padded with blanks.
+std::string FieldValueCell(std::string_view typed);
+
+/// Sets field f of category c to the same cell in every row: the class average, the students and, outside
+/// SUMMARY (whose possible points are computed), the possible points. A category or field the document does
+/// not hold is left alone.
+void SetFieldValues(Document& doc, int c, int f, std::string_view typed);
 
 } // namespace markroll

@@ -15,11 +15,13 @@
 #include "document/TextNumber.h"
 #include "editor/ClickLabel.h"
 #include "editor/EditDisp.h"
+#include "editor/EditKeys.h"
 #include "editor/FieldInfo.h"
 #include "editor/FieldInfoEdit.h"
 #include "editor/PopUpChg.h"
 #include "editor/PopUpInfo.h"
 #include "platform/Platform.h"
+#include "widgets/LabelStyle.h"
 
 namespace markroll {
 
@@ -64,11 +66,6 @@ QString ButtonStyle(QRgb color) {
                           "QPushButton:disabled { color: #808080; }"
                           "QPushButton:pressed { border: 2px inset #404040; }")
         .arg(QColor(color).name());
-}
-
-QString LabelStyle(Rgb back, Rgb text) {
-    return QStringLiteral("QLabel { background-color: %1; color: %2; }")
-        .arg(QColor::fromRgb(static_cast<QRgb>(back)).name(), QColor::fromRgb(static_cast<QRgb>(text)).name());
 }
 
 QString Num(int n) {
@@ -382,95 +379,80 @@ void EditData::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const float oldX = m_cursor.CurX;
-    const float oldY = m_cursor.CurY;
-    int arrow = 0;
+    KeyInput in;
     switch (event->key()) {
     case Qt::Key_Left:
-        arrow = EditCursor::VkLeft;
+        in.key = KeyInput::Left;
         break;
     case Qt::Key_Up:
-        arrow = EditCursor::VkUp;
+        in.key = KeyInput::Up;
         break;
     case Qt::Key_Right:
-        arrow = EditCursor::VkRight;
+        in.key = KeyInput::Right;
         break;
     case Qt::Key_Down:
-        arrow = EditCursor::VkDown;
+        in.key = KeyInput::Down;
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        in.key = KeyInput::Tab;
+        break;
+    case Qt::Key_Escape:
+        in.key = KeyInput::Escape;
+        break;
+    case Qt::Key_Backspace:
+        in.key = KeyInput::Backspace;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        in.key = KeyInput::Enter;
+        break;
+    case Qt::Key_Delete:
+        in.key = KeyInput::Delete;
         break;
     default:
         break;
     }
-    if (arrow != 0) {
-        if (mods != Qt::ControlModifier && mods != Qt::AltModifier) {
-            m_cursor.KeyDown(arrow);
-            RepaintCells(oldX, oldY);
-            ShowCursorState();
-        }
-        event->accept();
-        return;
+    in.shift = event->modifiers() & Qt::ShiftModifier;
+    in.ctrl = event->modifiers() & Qt::ControlModifier;
+    in.alt = event->modifiers() & Qt::AltModifier;
+    const QString text = event->text();
+    if (!text.isEmpty()) {
+        const QChar ch = text.at(0);
+        in.ch = ch.unicode();
+        if (ch.unicode() >= 32 && Representable(ch))
+            in.byte = static_cast<unsigned char>(ToBytes(QString(ch)).at(0));
     }
 
-    int code = -1;
-    switch (event->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        code = EditCursor::CharTab;
-        break;
-    case Qt::Key_Escape:
-        code = EditCursor::CharEscape;
-        break;
-    case Qt::Key_Backspace:
-        code = EditCursor::CharBackspace;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        code = EditCursor::CharEnter;
-        break;
-    default: {
-        const QString text = event->text();
-        // Alt with a key is an access key; Ctrl with Alt is AltGr on some keyboards and types a character.
-        if (text.isEmpty() || mods == Qt::AltModifier || mods == (Qt::AltModifier | Qt::ShiftModifier) ||
-            event->key() == Qt::Key_Delete)
-            break;
-        QChar ch = text.at(0);
-        const bool ctrl = (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier);
-        if (ctrl && ch.unicode() >= 32) {
-            // Ctrl with a letter types its control character (Ctrl+I a tab, Ctrl+[ an escape).
-            const char16_t u = QChar(ch).toUpper().unicode();
-            if (u >= u'@' && u <= u'_')
-                ch = QChar(static_cast<char16_t>(u - u'@'));
-            else
-                break;
-        }
-        if (ch.unicode() < 32 || ch.unicode() == 127) {
-            code = ch.unicode();
-        } else if (!Representable(ch)) {
-            // The file could not store it.
-            QApplication::beep();
-            event->accept();
-            return;
-        } else {
-            code = static_cast<unsigned char>(ToBytes(QString(ch)).at(0));
-        }
-        break;
-    }
-    }
-    if (code < 0) {
+    const KeyCommand command = TranslateKey(in);
+    if (command.kind == KeyCommand::PassOn) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    switch (m_cursor.KeyPress(code)) {
-    case EditCursor::Press::Exit:
-        EditExit();
-        return;
-    case EditCursor::Press::Refused:
+    const float oldX = m_cursor.CurX;
+    const float oldY = m_cursor.CurY;
+    switch (command.kind) {
+    case KeyCommand::Arrow:
+        m_cursor.KeyDown(command.code);
+        break;
+    case KeyCommand::Beep:
         QApplication::beep();
+        return;
+    case KeyCommand::Char:
+        switch (m_cursor.KeyPress(command.code)) {
+        case EditCursor::Press::Exit:
+            EditExit();
+            return;
+        case EditCursor::Press::Refused:
+            QApplication::beep();
+            break;
+        default:
+            break;
+        }
         break;
     default:
-        break;
+        return;
     }
     RepaintCells(oldX, oldY);
     ShowCursorState();
@@ -490,14 +472,16 @@ void EditData::mousePressEvent(QMouseEvent* event) {
     if (!m_cursor.Layout().Fits)
         return;
     const int field = m_cursor.ViewClick(x);
+    // The hidden labels show the clicked category and field as the design names them; the pop-ups are given
+    // the numbers themselves.
     m_labPopCat->setText(FromBytes(NumText(m_state.EdCat)));
     m_labPopF->setText(FromBytes(NumText(field)));
     const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     if (mods == Qt::NoModifier) {
-        PopUpInfo popup(m_state, m_labPopCat->text(), m_labPopF->text(), this);
+        PopUpInfo popup(m_state, m_state.EdCat, field, this);
         popup.exec();
     } else if (mods == Qt::ShiftModifier) {
-        PopUpChg popup(m_state, m_labPopCat->text(), m_labPopF->text(), this);
+        PopUpChg popup(m_state, m_state.EdCat, field, this);
         popup.exec();
         Redraw();
     }

@@ -14,6 +14,8 @@
 #include "editor/ClickLabel.h"
 #include "platform/Pickers.h"
 #include "platform/Platform.h"
+#include "widgets/LabelStyle.h"
+#include "editor/DisplayRules.h"
 
 namespace markroll {
 
@@ -38,11 +40,6 @@ constexpr int MaxFontSize = 18;
 
 void Place(QWidget* w, double x, double y, double width, double height) {
     w->setGeometry(TwipsToPxX(x), TwipsToPxY(y), TwipsToPxX(width), TwipsToPxY(height));
-}
-
-QString BarStyle(Rgb back, Rgb text) {
-    return QStringLiteral("QLabel { background-color: %1; color: %2; }")
-        .arg(QColor::fromRgb(static_cast<QRgb>(back)).name(), QColor::fromRgb(static_cast<QRgb>(text)).name());
 }
 
 Rgb FromColor(const QColor& c) {
@@ -199,7 +196,7 @@ void EditDisp::SetCbar() {
     for (int i = 0; i < NumDisplayElements; ++i) {
         ClickLabel* bar = m_cbar[static_cast<std::size_t>(i)];
         Place(bar, x, y0 + i * BarStepTw, BarWidthTw, BarStepTw);
-        bar->setStyleSheet(BarStyle(m_bg[static_cast<std::size_t>(i)], m_fg[static_cast<std::size_t>(i)]));
+        bar->setStyleSheet(LabelStyle(m_bg[static_cast<std::size_t>(i)], m_fg[static_cast<std::size_t>(i)]));
     }
     m_labColor->move(TwipsToPxX(x), TwipsToPxY(y0 - 300));
 }
@@ -219,7 +216,7 @@ void EditDisp::CbarSelect(int index) {
     m_labBcMark->move(bar.x() - TwipsToPxX(100) - m_labBcMark->width(), bar.y());
     m_sel = index;
     m_cbar[static_cast<std::size_t>(index)]->setStyleSheet(
-        BarStyle(m_bg[static_cast<std::size_t>(index)], m_fg[static_cast<std::size_t>(index)]));
+        LabelStyle(m_bg[static_cast<std::size_t>(index)], m_fg[static_cast<std::size_t>(index)]));
 }
 
 void EditDisp::Cbar_Click(int index) {
@@ -242,13 +239,7 @@ void EditDisp::cmdColor_Click() {
     const std::optional<QColor> chosen = ColorPicker::Pick(this, QColor::fromRgb(static_cast<QRgb>(initial)));
     if (!chosen)
         return;
-    (m_bgMode ? m_bg : m_fg)[sel] = FromColor(*chosen);
-    // The two border zones of a student row always look alike.
-    if (m_sel == ElemBorder || m_sel == ElemBorderRight) {
-        const auto other = static_cast<std::size_t>(m_sel == ElemBorder ? ElemBorderRight : ElemBorder);
-        m_bg[other] = m_bg[sel];
-        m_fg[other] = m_fg[sel];
-    }
+    SetElementColor(m_bg, m_fg, m_sel, m_bgMode, FromColor(*chosen));
     SetCbar();
     CbarSelect(m_sel);
 }
@@ -271,9 +262,7 @@ void EditDisp::SetScrFonts() {
 }
 
 void EditDisp::DispFontName() {
-    const std::string caption = m_fontName + " - " + (m_fontItalic ? "Italic " : "Regular ") +
-                                (m_fontBold ? "Bold " : "") + NumTextTrim(m_fontSize) + " pts";
-    m_labFont->setText(FromBytes(caption));
+    m_labFont->setText(FromBytes(FontCaption(m_fontName, m_fontSize, m_fontBold, m_fontItalic)));
     m_labFont->adjustSize();
     const QRect fonts = m_cmdFonts->geometry();
     m_labFont->move(fonts.x() + (fonts.width() - m_labFont->width()) / 2, fonts.bottom() + 1 + TwipsToPxY(100));
@@ -294,15 +283,15 @@ void EditDisp::cmdReset_Click() {
 }
 
 void EditDisp::LengthChanged(QLineEdit* box, QSpinBox* spinner, int max) {
-    const double typed = TextValue(ToBytes(box->text()));
-    if (typed > max || typed < 0) {
-        const int bound = typed > max ? max : 0;
-        spinner->setValue(bound);
-        box->setText(QString::number(bound));
+    bool corrected = false;
+    const int value = ReadDisplayLength(ToBytes(box->text()), max, corrected);
+    if (corrected) {
+        spinner->setValue(value);
+        box->setText(QString::number(value));
         return;
     }
     const QSignalBlocker keepTyping(spinner);
-    spinner->setValue(static_cast<int>(RoundHalfEven(typed)));
+    spinner->setValue(value);
 }
 
 void EditDisp::txtLid_Change() {

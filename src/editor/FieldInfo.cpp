@@ -1,5 +1,7 @@
 #include "editor/FieldInfo.h"
 
+#include <algorithm>
+
 #include "document/TextNumber.h"
 
 namespace markroll {
@@ -27,6 +29,33 @@ void SetFieldInfo(Document& doc, int cat, int fld, std::string_view text) {
     std::string slot = Left(text, InfoLen);
     slot.resize(InfoLen, ' ');
     ReplaceAt(doc.FieldInfo[static_cast<std::size_t>(cat)], fld * InfoLen + 1, slot);
+}
+
+namespace {
+
+int LastField(const Document& doc, int cat) {
+    return cat >= 0 && static_cast<std::size_t>(cat) < doc.CatFields.size() ? doc.CatFields[static_cast<std::size_t>(cat)] - 1
+                                                                           : -1;
+}
+
+} // namespace
+
+PopTarget InfoPopTarget(const Document& doc, int cat, int fld) {
+    PopTarget t;
+    t.cat = std::clamp(cat, 0, std::max(0, doc.NumCats - 1));
+    t.lastFld = LastField(doc, t.cat);
+    t.fld = fld < 0 || fld > t.lastFld ? 0 : fld;
+    return t;
+}
+
+PopTarget SetValuesPopTarget(const Document& doc, int cat, int fld) {
+    PopTarget t;
+    t.cat = cat < 2 ? 0 : cat;
+    if (t.cat > doc.NumCats - 1)
+        t.cat = std::max(0, doc.NumCats - 1);
+    t.lastFld = LastField(doc, t.cat);
+    t.fld = std::clamp(fld, 0, std::max(0, t.lastFld));
+    return t;
 }
 
 } // namespace markroll

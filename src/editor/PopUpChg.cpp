@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "calc/Structure.h"
 #include "document/TextNumber.h"
+#include "editor/FieldInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
@@ -14,27 +16,17 @@ namespace markroll {
 
 namespace {
 
-int ReadNumber(const QString& text) { return ReadInt16(ToBytes(text)); }
-
 const QString SetTitle = QStringLiteral("Set Field Values");
 
 } // namespace
 
-PopUpChg::PopUpChg(AppState& state, const QString& catText, const QString& fldText, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+PopUpChg::PopUpChg(AppState& state, int cat, int fld, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("PopUpChg"));
     setWindowTitle(SetTitle);
-    const Document& doc = m_state.doc;
-    // Only SUMMARY and the user categories hold fields of this kind; NAME DATA counts as SUMMARY.
-    m_popCat = ReadNumber(catText);
-    if (m_popCat < 2)
-        m_popCat = 0;
-    if (m_popCat > doc.NumCats - 1)
-        m_popCat = std::max(0, doc.NumCats - 1);
-    m_lastFld = static_cast<std::size_t>(m_popCat) < doc.CatFields.size()
-                    ? doc.CatFields[static_cast<std::size_t>(m_popCat)] - 1
-                    : -1;
-    m_popFld = std::clamp(ReadNumber(fldText), 0, std::max(0, m_lastFld));
+    const PopTarget target = SetValuesPopTarget(m_state.doc, cat, fld);
+    m_popCat = target.cat;
+    m_popFld = target.fld;
+    m_lastFld = target.lastFld;
 
     auto* labVal = new QLabel(QStringLiteral("Set Field Characters"), this);
     labVal->setObjectName(QStringLiteral("labVal"));
@@ -73,18 +65,10 @@ void PopUpChg::cmdSet_Click() {
                          MsgButtons::Ok, MsgIcon::Exclamation, SetTitle);
         return;
     }
-    std::string value = Left(typed, CellWidth);
-    value.resize(CellWidth, ' ');
-    if (MessageBox::Show(this, QStringLiteral("Set Field Values to '%1'").arg(FromBytes(value)), MsgButtons::OkCancel,
-                         MsgIcon::None, SetTitle) != MsgAnswer::Ok)
+    if (MessageBox::Show(this, QStringLiteral("Set Field Values to '%1'").arg(FromBytes(FieldValueCell(typed))),
+                         MsgButtons::OkCancel, MsgIcon::None, SetTitle) != MsgAnswer::Ok)
         return;
-    Document& doc = m_state.doc;
-    if (static_cast<std::size_t>(m_popCat) >= doc.Grid.size())
-        return;
-    // The possible points of SUMMARY are computed from the categories, not set by hand.
-    const int lastRow = m_popCat == 0 ? doc.NumStudents : doc.PossibleRow();
-    for (int r = 0; r <= lastRow && r < static_cast<int>(doc.Grid[static_cast<std::size_t>(m_popCat)].size()); ++r)
-        ReplaceAt(doc.CatData(r, m_popCat), m_popFld * CellWidth + 1, value);
+    SetFieldValues(m_state.doc, m_popCat, m_popFld, typed);
 }
 
 } // namespace markroll

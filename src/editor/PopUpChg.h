@@ -15,8 +15,8 @@ namespace markroll {
 class PopUpChg : public QDialog {
     Q_OBJECT
 public:
-    /// catText and fldText are the category and field as the editor hands them over (numbers as text).
-    PopUpChg(AppState& state, const QString& catText, const QString& fldText, QWidget* parent = nullptr);
+    /// cat and fld are the category and field that were clicked.
+    PopUpChg(AppState& state, int cat, int fld, QWidget* parent = nullptr);
 
     int PopCat() const { return m_popCat; }
     int PopFld() const { return m_popFld; }

@@ -17,22 +17,13 @@ namespace {
 constexpr int TextXTw = 100;
 constexpr int TextYTw = 100;
 
-int ReadNumber(const QString& text) { return ReadInt16(ToBytes(text)); }
-
 } // namespace
 
-PopUpInfo::PopUpInfo(AppState& state, const QString& catText, const QString& fldText, QWidget* parent)
-    : QDialog(parent), m_state(state) {
+PopUpInfo::PopUpInfo(AppState& state, int cat, int fld, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("PopUpInfo"));
-    const Document& doc = m_state.doc;
-    m_popCat = std::clamp(ReadNumber(catText), 0, std::max(0, doc.NumCats - 1));
-    m_popFld = ReadNumber(fldText);
-    const int fields = static_cast<std::size_t>(m_popCat) < doc.CatFields.size()
-                           ? doc.CatFields[static_cast<std::size_t>(m_popCat)]
-                           : 0;
-    // A field past the last one shows the category's own description.
-    if (m_popFld < 0 || m_popFld > fields - 1)
-        m_popFld = 0;
+    const PopTarget target = InfoPopTarget(m_state.doc, cat, fld);
+    m_popCat = target.cat;
+    m_popFld = target.fld;
     setWindowTitle(QStringLiteral("FieldInfo for Field %1 (Catagory %2)")
                        .arg(QString::fromStdString(NumText(m_popFld)), QString::fromStdString(NumText(m_popCat))));
 

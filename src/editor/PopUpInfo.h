@@ -15,7 +15,7 @@ class PopUpInfo : public QDialog {
     Q_OBJECT
 public:
     /// catText and fldText are the category and field as the editor hands them over (numbers as text).
-    PopUpInfo(AppState& state, const QString& catText, const QString& fldText, QWidget* parent = nullptr);
+    PopUpInfo(AppState& state, int cat, int fld, QWidget* parent = nullptr);
 
     int PopCat() const { return m_popCat; }
     int PopFld() const { return m_popFld; }

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/CommandButton.h"
-#include "app/ListCombo.h"
+#include "widgets/CommandButton.h"
+#include "widgets/ListCombo.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 

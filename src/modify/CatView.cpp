@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/ChartPainter.h"
+#include "widgets/ChartPainter.h"
 #include "platform/Platform.h"
 
 namespace markroll {

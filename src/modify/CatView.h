@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QFont>
 
-#include "app/CategoryChart.h"
+#include "widgets/CategoryChart.h"
 #include "document/Document.h"
 
 namespace markroll {

@@ -1,4 +1,4 @@
-#include "app/CommandButton.h"
+#include "widgets/CommandButton.h"
 
 #include <QKeyEvent>
 

@@ -54,6 +54,9 @@ inline constexpr double OverviewLeft = 4450;
 inline constexpr double OverviewHeadingTop = 100;
 inline constexpr double OverviewFirstTop = 400;
 
+/// "5 categories": the heading of the category overviews.
+std::string CategoriesHeading(int count);
+
 /// The overview lines of a plan: each category's caption followed by its field length in brackets.
 std::vector<std::string> PlanOverviewLines(const CategoryPlan& plan);
 

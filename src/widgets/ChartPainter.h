@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "app/CategoryChart.h"
+#include "widgets/CategoryChart.h"
 
 class QPainter;
 

@@ -1,12 +1,15 @@
-#include "app/CategoryChart.h"
+#include "widgets/CategoryChart.h"
 
 #include <algorithm>
 
-#include "app/ShellText.h"
 #include "calc/CatCaption.h"
 #include "document/TextNumber.h"
 
 namespace markroll {
+
+std::string CategoriesHeading(int count) {
+    return NumTextTrim(count) + " categories";
+}
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/ListCombo.h"
+#include "widgets/ListCombo.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

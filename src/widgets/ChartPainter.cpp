@@ -1,4 +1,4 @@
-#include "app/ChartPainter.h"
+#include "widgets/ChartPainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
