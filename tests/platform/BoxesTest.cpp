@@ -2,7 +2,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 
-#include "ModalDriver.h"
+#include "support/ModalDriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ class BoxesTest : public QObject {
 
 private slots:
     void initTestCase() { qputenv("MARKROLL_TEST_MODE", "1"); }
-    void cleanup() { CancelModalWaits(); }
+    void cleanup() { QVERIFY2(!DropModalWaits(), "an expected modal window never opened"); }
 
     void init() {
         MessageBox::ClearAsked();
@@ -104,7 +104,7 @@ private slots:
         QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
         Qt::TextFormat format = Qt::RichText;
         QStringList seen; // title, text, then the sorted captions
-        WhenModalShown<QMessageBox>([&, press](QMessageBox* box) {
+        WhenModal<QMessageBox>([&, press](QMessageBox* box) {
             seenIcon = box->icon();
             format = box->textFormat();
             QStringList shown;
@@ -147,7 +147,7 @@ private slots:
         RealBoxes real;
         QStringList seen; // title, prompt, default text
         QPoint pos;
-        WhenModalShown([&, typed, accept](QWidget* modal) {
+        WhenModal([&, typed, accept](QWidget* modal) {
             auto* label = modal->findChild<QLabel*>("lblPrompt");
             auto* edit = modal->findChild<QLineEdit*>("txtInput");
             auto* button = modal->findChild<QPushButton*>(accept ? "cmdOK" : "cmdCancel");

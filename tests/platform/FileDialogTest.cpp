@@ -1,6 +1,6 @@
 #include "platform/FileDialog.h"
 
-#include "ModalDriver.h"
+#include "support/ModalDriver.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +51,7 @@ void TypeAndAccept(QFileDialog* dialog, const QString& name) {
         nameBox->setFocus();
         nameBox->setText(name);
     }
-    QTimer::singleShot(0, static_cast<QDialog*>(dialog), &QDialog::accept);
+    static_cast<QDialog*>(dialog)->accept();
 }
 
 } // namespace
@@ -61,7 +61,7 @@ class FileDialogTest : public QObject {
 
 private slots:
     void initTestCase() { qputenv("MARKROLL_TEST_MODE", "1"); }
-    void cleanup() { CancelModalWaits(); }
+    void cleanup() { QVERIFY2(!DropModalWaits(), "an expected modal window never opened"); }
 
     void init() {
         FileDialog::ClearAsked();
@@ -132,7 +132,7 @@ private slots:
         QTemporaryDir folder;
         RealBoxes real;
         QStringList seen;
-        WhenModalShown<QFileDialog>([&seen](QFileDialog* dialog) {
+        WhenModal<QFileDialog>([&seen](QFileDialog* dialog) {
             seen = Look(dialog);
             TypeAndAccept(dialog, "class");
         });
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(QFile(saved.path).open(QIODevice::WriteOnly));
         QCOMPARE(Canonical(saved.path), Canonical(folder.filePath("class.mrk")));
         QVERIFY(QFile(folder.filePath("b.mrk")).open(QIODevice::WriteOnly));
-        WhenModalShown<QFileDialog>([&seen](QFileDialog* dialog) {
+        WhenModal<QFileDialog>([&seen](QFileDialog* dialog) {
             seen = Look(dialog);
             TypeAndAccept(dialog, "b.mrk");
         });
@@ -167,17 +167,14 @@ private slots:
         QVERIFY(QFile(folder.filePath("class.mrk")).open(QIODevice::WriteOnly));
         RealBoxes real;
         QString prompt;
-        WhenModalShown<QFileDialog>([&prompt, replace](QFileDialog* dialog) {
-            WhenModalShown<QMessageBox>(
-                [&prompt, replace, dialog](QMessageBox* box) {
-                    prompt = box->text();
-                    box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
-                    if (!replace) {
-                        QTimer::singleShot(0, static_cast<QDialog*>(dialog), &QDialog::reject);
-                    }
-                },
-                dialog);
+        WhenModal<QFileDialog>([&prompt, replace](QFileDialog* dialog) {
+            WhenModal<QMessageBox>([&prompt, replace](QMessageBox* box) {
+                prompt = box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
             TypeAndAccept(dialog, "class");
+            if (!replace)
+                dialog->reject();
         });
         const FileDialogResult result = FileDialog::Save(nullptr, SaveAsOptions(folder.path(), "Untitled"));
 
@@ -190,7 +187,7 @@ private slots:
     void realDialogFromAMissingFolderCancelled() {
         RealBoxes real;
         QStringList seen;
-        WhenModalShown<QFileDialog>([&seen](QFileDialog* dialog) {
+        WhenModal<QFileDialog>([&seen](QFileDialog* dialog) {
             seen = Look(dialog);
             QTest::keyClick(dialog, Qt::Key_Escape);
         });

@@ -1,7 +1,7 @@
 #include "platform/Pickers.h"
 #include "platform/Platform.h"
 
-#include "ModalDriver.h"
+#include "support/ModalDriver.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -30,7 +30,7 @@ class PickersTest : public QObject {
 
 private slots:
     void initTestCase() { qputenv("MARKROLL_TEST_MODE", "1"); }
-    void cleanup() { CancelModalWaits(); }
+    void cleanup() { QVERIFY2(!DropModalWaits(), "an expected modal window never opened"); }
 
     void sizesArePulledIntoTheRange() {
         // size, lowest, highest, expected; a range given upside down counts as its lowest size alone
@@ -76,7 +76,7 @@ private slots:
         QString family;
         QList<int> sizes;   // lowest, highest, shown, after typing "30"
         QList<bool> styles; // bold, italic
-        WhenModalShown([&, accept](QWidget* modal) {
+        WhenModal([&, accept](QWidget* modal) {
             auto* fontBox = modal->findChild<QFontComboBox*>("cmbFont");
             auto* sizeBox = modal->findChild<QSpinBox*>("spnSize");
             auto* bold = modal->findChild<QCheckBox*>("chkBold");
@@ -120,7 +120,7 @@ private slots:
         QFETCH(bool, accept);
         RealBoxes real;
         QColor shown;
-        WhenModalShown<QColorDialog>([&shown, accept](QColorDialog* dialog) {
+        WhenModal<QColorDialog>([&shown, accept](QColorDialog* dialog) {
             shown = dialog->currentColor();
             dialog->setCurrentColor(QColor(255, 0, 255));
             accept ? dialog->accept() : dialog->reject();

@@ -1,0 +1,395 @@
+// The data editor's cursor as a model (no window): keys, typing and clicks on a page laid out on round metrics
+// ("A" 100 x 194 twips), and after every step the cursor on the cell of the page that shows what it edits.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "calc/Recalc.h"
+#include "editor/EditCursor.h"
+#include "editor/PageLayout.h"
+#include "support/TestDocuments.h"
+
+using namespace markroll;
+using markroll::test::Field;
+using markroll::test::MakeDocument;
+
+namespace {
+
+const PageMetrics Round{100, 194, 9000, 300, 12000};
+
+// Five students, "Tests" with fields 1..3 and "Homework" with fields 1..2.
+Document Fixture() {
+    return MakeDocument(5, {{"Tests", 40, 4, 3}, {"Homework", 60, 3, 3}});
+}
+
+struct Ed {
+    AppState state;
+    EditCursor cur{state};
+
+    explicit Ed(Document doc, int idLen = FullIdDispLen, int nameLen = FullNameDispLen) {
+        state.doc = std::move(doc);
+        state.Display.IdDispLen = static_cast<std::int16_t>(idLen);
+        state.Display.NameDispLen = static_cast<std::int16_t>(nameLen);
+        cur.Load();
+    }
+    const PageLayout& page() const { return cur.Layout(); }
+    void Lay() { cur.SetLayout(DispCat(state.doc, state.EdCat, state.EdGroup, state.EdPage, state.Display, Round)); }
+    /// Edit mode on category cat, group and page; false when the page has nothing to edit.
+    bool Start(int cat, int group = 1, int pg = 1) {
+        state.EdCat = static_cast<std::int16_t>(cat);
+        state.EdGroup = static_cast<std::int16_t>(group);
+        state.EdPage = static_cast<std::int16_t>(pg);
+        Lay();
+        return cur.StartEdit();
+    }
+    /// Arrows < > ^ v, T Tab, E the edit length panel, V the "Vert"/"Hort" panel; anything else is typed.
+    void Do(const std::string& keys) {
+        for (char k : keys) {
+            switch (k) {
+            case '<': cur.KeyDown(EditCursor::VkLeft); break;
+            case '>': cur.KeyDown(EditCursor::VkRight); break;
+            case '^': cur.KeyDown(EditCursor::VkUp); break;
+            case 'v': cur.KeyDown(EditCursor::VkDown); break;
+            case 'T': cur.KeyPress(EditCursor::CharTab); break;
+            case 'E': cur.CycleEditLen(); break;
+            case 'V': cur.ToggleAdvVert(); break;
+            default: cur.KeyPress(static_cast<unsigned char>(k)); break;
+            }
+            ASSERT_EQ(Problem(), "") << "after '" << k << "' of \"" << keys << '"';
+        }
+    }
+    /// Row, field (or zone) and position as the status bar shows them.
+    std::string Where() const { return cur.Panel(4) + " / " + cur.Panel(6) + " / " + cur.Panel(7); }
+    void ClickCell(double x, int row) { cur.Click(x + page().CharW / 2, page().RowY(row, state.doc.NumStudents) + 10); }
+
+    /// "" when the cursor cell is a cell of the page that shows the character the cursor edits, else what is wrong.
+    std::string Problem() const {
+        const EditCursor& c = cur;
+        const PageLayout& p = page();
+        const Document& doc = state.doc;
+        const std::string at = "zone " + std::to_string(c.EdZone) + " row " + std::to_string(c.EdRow) + " pos " +
+                               std::to_string(c.EdPos) + " col " + std::to_string(c.EdCol) + ": ";
+        if (c.EdRow != doc.PossibleRow() && (c.EdRow < p.FirstStu || c.EdRow > p.LastStu))
+            return at + "the row is not on the page";
+        if (std::fabs(c.CurY - p.RowY(c.EdRow, doc.NumStudents)) > p.CharW / 100)
+            return at + "CurY is not the row's y";
+        if (c.EdCol < 0 || (c.EdZone >= EditCursor::ZoneAdjust && c.EdCol > CellWidth - 1))
+            return at + "EdCol is outside the cell";
+        int strCat = state.EdCat;
+        bool shown = true;
+        float x = 0;
+        if (c.EdZone == EditCursor::ZoneId || c.EdZone == EditCursor::ZoneName) {
+            // The zone's window of the NAME DATA row: ZoneShow characters from ZoneStart on.
+            const std::size_t k = c.EdZone == EditCursor::ZoneId ? 2 : 3;
+            strCat = 1;
+            shown = c.EdPos >= p.ZoneStart[k] && c.EdPos < p.ZoneStart[k] + p.ZoneShow[k];
+            x = p.ZoneX(static_cast<int>(k)) + static_cast<float>(c.EdPos - p.ZoneStart[k]) * p.CharW;
+        } else {
+            const int field = c.EdZone == EditCursor::ZoneData ? c.EdField
+                              : c.EdZone == EditCursor::ZoneAdjust ? doc.NumCats : 0;
+            if (c.EdPos != field * CellWidth + c.EdCol + 1)
+                return at + "EdPos is not EdCol of its cell";
+            shown = c.EdZone == EditCursor::ZoneGrade || p.FieldShown(field);
+            x = (c.EdZone == EditCursor::ZoneGrade ? p.ZoneX(5) : p.FieldX(field)) + static_cast<float>(c.EdCol) * p.CharW;
+        }
+        if (c.EdStrCat != strCat)
+            return at + "edits the wrong row string";
+        if (!shown)
+            return at + "the character is not on the page";
+        if (std::fabs(c.CurX - x) > p.CharW / 100)
+            return at + "CurX is not where the character is drawn";
+        return {};
+    }
+};
+
+} // namespace
+
+TEST(EditCursor, MovesAndWraps) {
+    struct Case {
+        const char* what;
+        int students, fields, cat, group, page;
+        const char* keys;
+        const char* where;
+    };
+    const Case cases[] = {
+        {"starts on the possible points", 5, 4, 2, 1, 1, "", "Possible Pts / Field 1 / Pos 1"},
+        {"a full cell goes on to the next field", 5, 4, 2, 1, 1, ">>>", "Possible Pts / Field 2 / Pos 1"},
+        {"last column of the last field", 5, 4, 2, 1, 1, ">>>>>>>>", "Possible Pts / Field 3 / Pos 3"},
+        {"right wraps to the first field", 5, 4, 2, 1, 1, ">>>>>>>>>", "Possible Pts / Field 1 / Pos 1"},
+        {"left wraps to the last field", 5, 4, 2, 1, 1, "<", "Possible Pts / Field 3 / Pos 1"},
+        {"left out of a cell", 5, 4, 2, 1, 1, ">>>>>>>><<<", "Possible Pts / Field 2 / Pos 1"},
+        {"down from the possible points", 3, 64, 2, 1, 1, "v", "Student 1 / Field 1 / Pos 1"},
+        {"down from the last student, page 1", 3, 64, 2, 1, 1, "vvvv", "Possible Pts / Field 1 / Pos 1"},
+        {"up from the possible points", 3, 64, 2, 1, 1, "^", "Student 3 / Field 1 / Pos 1"},
+        {"up from the first student", 3, 64, 2, 1, 1, "v^", "Possible Pts / Field 1 / Pos 1"},
+        {"a later page starts on its first field", 3, 64, 2, 1, 2, "", "Possible Pts / Field 17 / Pos 1"},
+        {"down from the last student, page 2", 3, 64, 2, 1, 2, "vvvv", "Student 1 / Field 17 / Pos 1"},
+        {"right wraps within page 2", 3, 64, 2, 1, 2, "<", "Possible Pts / Field 32 / Pos 1"},
+        {"a later group starts on its first student", 40, 4, 2, 2, 1, "", "Student 35 / Field 1 / Pos 1"},
+        {"down wraps within the group", 40, 4, 2, 2, 1, "vvvvvvv", "Student 35 / Field 1 / Pos 1"},
+        {"SUMMARY starts in the ID# on student 1", 3, 4, 0, 1, 1, "", "Student 1 / ID# / Pos 1"},
+        {"the ID# goes down from the last student to the first", 3, 4, 0, 1, 1, "vvv", "Student 1 / ID# / Pos 1"},
+        {"the ID# goes up to the possible points", 3, 4, 0, 1, 1, "^", "Possible Pts / ID# / Pos 1"},
+        {"the ID# wraps at its end", 3, 4, 0, 1, 1, ">>>>>>>>>>>", "Student 1 / ID# / Pos 1"},
+        {"left out of the ID#", 3, 4, 0, 1, 1, "<", "Student 1 / ID# / Pos 11"},
+        {"tab to the name", 3, 4, 0, 1, 1, "T", "Student 1 / Name / Pos 1"},
+        {"tab to the adjustment", 3, 4, 0, 1, 1, "TT", "Student 1 / Adjustment / Pos 1"},
+        {"the adjustment goes down to the possible points", 3, 4, 0, 1, 1, "TTvvv", "Possible Pts / Adjustment / Pos 1"},
+        {"tab to the grade", 3, 4, 0, 1, 1, "TTT", "Student 1 / Grade / Pos 1"},
+        {"right wraps within the grade cell", 3, 4, 0, 1, 1, "TTT>>>", "Student 1 / Grade / Pos 1"},
+        {"left out of the grade cell", 3, 4, 0, 1, 1, "TTT<", "Student 1 / Grade / Pos 3"},
+        {"tab wraps to the ID#", 3, 4, 0, 1, 1, "TTTT", "Student 1 / ID# / Pos 1"},
+        {"tab in a category goes to the next field", 5, 4, 2, 1, 1, ">T", "Possible Pts / Field 2 / Pos 1"},
+        {"tab wraps to the first field", 5, 3, 2, 1, 1, ">T>T", "Possible Pts / Field 1 / Pos 1"},
+        {"Vert: a full cell goes down", 5, 4, 2, 1, 1, "V>>>", "Student 1 / Field 1 / Pos 1"},
+        {"Vert: left out of a cell goes up", 5, 4, 2, 1, 1, "V<", "Student 5 / Field 1 / Pos 1"},
+        {"Vert in the grade cell", 3, 4, 0, 1, 1, "TTTV>>>", "Student 2 / Grade / Pos 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Ed e(MakeDocument(c.students, {{"Tests", 100, c.fields, 3}}));
+        ASSERT_TRUE(e.Start(c.cat, c.group, c.page));
+        e.Do(c.keys);
+        EXPECT_EQ(e.Where(), c.where);
+    }
+}
+
+TEST(EditCursor, ZonesSkipWhatIsNotShown) {
+    struct Case {
+        const char* what;
+        int idLen, nameLen, summaryFields;
+        const char* keys;
+        const char* zones; // the zone after each key
+    };
+    const Case cases[] = {
+        {"all shown", 11, 30, 0, "TTTT", "Name Adjustment Grade ID# "},
+        {"no ID#", 0, 30, 0, "TTT", "Adjustment Grade Name "},
+        {"no ID# or name", 0, 0, 0, "TT", "Grade Adjustment "},
+        {"no adjustment on the page", 11, 30, 3, "TTT", "Name Grade ID# "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Document doc = MakeDocument(3, {{"Tests", 100, 4, 3}});
+        if (c.summaryFields) {
+            doc.CatFields[0] = c.summaryFields;
+            for (std::string& row : doc.Grid[0])
+                row.resize(static_cast<std::size_t>(c.summaryFields * CellWidth));
+        }
+        Ed e(doc, c.idLen, c.nameLen);
+        ASSERT_TRUE(e.Start(0));
+        std::string zones;
+        for (const char* k = c.keys; *k; ++k) {
+            e.Do(std::string(1, *k));
+            zones += e.cur.Panel(6) + " ";
+        }
+        EXPECT_EQ(zones, c.zones);
+    }
+}
+
+TEST(EditCursor, Typing) {
+    struct Case {
+        const char* what;
+        int cat, idLen, nameLen;
+        std::string keys;
+        int row, strCat, field;
+        std::string want; // the row string from the field on
+        const char* where;
+    };
+    const Case cases[] = {
+        {"one digit", 2, 11, 30, "2", 6, 2, 1, " 2..", "Possible Pts / Field 1 / Pos 2"},
+        {"a full cell", 2, 11, 30, "250", 6, 2, 1, " 250 ...", "Possible Pts / Field 2 / Pos 1"},
+        {"Vert: cells down a column", 2, 11, 30, "V 50 45", 1, 2, 1, "  45", "Student 2 / Field 1 / Pos 1"},
+        {"all four columns", 2, 11, 30, "ETV1000", 6, 2, 2, "1000", "Student 1 / Field 2 / Pos 0"},
+        {"control characters", 2, 11, 30, "\n\x7f\b\r", 6, 2, 1, " ...", "Possible Pts / Field 1 / Pos 1"},
+        {"Windows-1252 bytes", 2, 11, 30, "\xE9\x80", 6, 2, 1, " \xE9\x80.", "Possible Pts / Field 1 / Pos 3"},
+        {"the grade", 0, 11, 30, "TTTB+", 1, 0, 0, " B+ ", "Student 1 / Grade / Pos 3"},
+        {"the shown end of the ID#", 0, 4, 6, "v4321", 2, 1, 0, "123-45-4321 Hopper, Grace", "Student 2 / ID# / Pos 1"},
+        {"the shown name", 0, 4, 6, "vTMurray", 2, 1, 0, "123-45-6789 Murray, Grace", "Student 2 / Name / Pos 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Document doc = Fixture();
+        doc.CatData(2, 1) = "123-45-6789 Hopper, Grace" + std::string(17, ' ');
+        Ed e(doc, c.idLen, c.nameLen);
+        ASSERT_TRUE(e.Start(c.cat));
+        e.Do(c.keys);
+        EXPECT_EQ(e.state.doc.CatData(c.row, c.strCat).substr(c.field * CellWidth, c.want.size()), c.want);
+        EXPECT_EQ(e.Where(), c.where);
+        // Typing recomputes nothing.
+        EXPECT_EQ(Field(e.state.doc, 0, 2, 1), " ...");
+    }
+}
+
+TEST(EditCursor, TypingOnlyWithinTheRowsOfTheCategory) {
+    EXPECT_EQ(Ed(Fixture()).cur.KeyPress(256), EditCursor::Press::Refused);
+    // A short row is padded up to the cell typed into.
+    Document doc = Fixture();
+    doc.CatData(doc.PossibleRow(), 2) = " 100";
+    Ed e(doc);
+    e.Start(2);
+    e.Do("T7");
+    EXPECT_EQ(e.state.doc.CatData(doc.PossibleRow(), 2), " 100     7");
+    // A hand-edited category without cells, or with a negative count, has nowhere to type into.
+    for (int fields : {0, -3}) {
+        doc = Fixture();
+        doc.CatFields[2] = static_cast<std::int16_t>(fields);
+        for (std::string& row : doc.Grid[2])
+            row.clear();
+        Ed f(doc);
+        ASSERT_TRUE(f.Start(2));
+        EXPECT_EQ(f.cur.KeyPress('1'), EditCursor::Press::Refused);
+        f.Do("12T<>^v");
+        f.ClickCell(10 * f.page().CharW, 1);
+        EXPECT_EQ(f.Problem(), "");
+        EXPECT_TRUE(f.state.doc == doc);
+    }
+}
+
+TEST(EditCursor, EditLengthCycles) {
+    Ed e(Fixture());
+    e.Start(2);
+    std::vector<std::string> seen;
+    for (int i = 0; i < 4; ++i) {
+        e.Do("E");
+        seen.push_back(e.cur.Panel(9) + " " + e.cur.Panel(7));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"EL= 4 Pos 0", "EL= 1 Pos 3", "EL= 2 Pos 2", "EL= 3 Pos 1"}));
+    // The ID# and name are edited whole, whatever the length.
+    Ed s(Fixture(), 4, 6);
+    s.Start(0);
+    EXPECT_EQ(s.cur.Panel(9), "EL=  4");
+    EXPECT_FALSE(s.cur.CycleEditLen());
+    EXPECT_EQ(s.cur.EdPos, 8);
+}
+
+TEST(EditCursor, Clicks) {
+    Ed e(Fixture());
+    e.Start(2);
+    e.ClickCell(e.page().FieldX(3), 4);
+    EXPECT_EQ(e.Where(), "Student 4 / Field 3 / PPos 1");
+    // The possible points and above select the first student; far right the last field.
+    e.cur.Click(e.page().DataEndX + 2000, e.page().PossY);
+    EXPECT_EQ(e.Where(), "Student 1 / Field 3 / PPos 1");
+    // In SUMMARY a click left of the zone goes one zone back, right of it one zone on, wrapping.
+    e.Start(0);
+    std::string zones;
+    for (double x : {double(e.page().ZoneX(5)), 0.0, 0.0}) {
+        e.ClickCell(x, 3);
+        zones += e.Where() + "; ";
+    }
+    EXPECT_EQ(zones, "Student 3 / Name / Pos 1; Student 3 / ID# / Pos 1; Student 3 / Grade / Pos 1; ");
+}
+
+TEST(EditCursor, CursorElement) {
+    const std::pair<const char*, int> cases[] = {
+        {"", ElemId}, {"^", ElemData}, {"T", ElemName}, {"TT", ElemData}, {"TT^", ElemBar}, {"TTT", ElemTotals},
+    };
+    for (const auto& [keys, element] : cases) {
+        Ed e(Fixture());
+        e.Start(0);
+        e.Do(keys);
+        EXPECT_EQ(e.cur.CursorElement(), element) << keys;
+    }
+    Ed d(Fixture());
+    d.Start(2);
+    EXPECT_EQ(d.cur.CursorElement(), ElemBar);
+    d.Do("v");
+    EXPECT_EQ(d.cur.CursorElement(), ElemData);
+}
+
+TEST(EditCursor, EditExitRecomputes) {
+    Ed e(Fixture());
+    e.Start(2);
+    e.Do(" 10 20vT  7 15"); // possible points of fields 1 and 2, then student 1
+    EXPECT_EQ(Field(e.state.doc, 1, 2, 0), " ...");
+    e.cur.EditExit();
+    EXPECT_FALSE(e.cur.Editing);
+    // 22 of 30 points: 73 percent; the class of five averages 15; tot is 40% of 73.
+    const Document& doc = e.state.doc;
+    EXPECT_EQ((std::vector<std::string>{Field(doc, 1, 2, 0), Field(doc, 0, 2, 0), Field(doc, 1, 0, 1), Field(doc, 1, 0, 3)}),
+              (std::vector<std::string>{"  73", "  15", "  73", "  29"}));
+    // In SUMMARY leaving copies the category totals as they stand, without recomputing them.
+    test::SetField(e.state.doc, 2, 2, 0, "50");
+    e.Start(0);
+    e.cur.EditExit();
+    EXPECT_EQ(Field(doc, 2, 0, 1), "  50");
+    EXPECT_EQ(Field(doc, 2, 2, 0), "  50");
+}
+
+// Documents edited by hand (rows of the wrong length, odd counts, the largest shapes): every key and click on
+// the first and last group and page of every category keeps the cursor on the page and writes nothing outside
+// the rows of the category edited.
+TEST(EditCursor, HandEditedDocumentsSurviveEveryKeyAndClick) {
+    const std::vector<test::CatShape> two = {{"Tests", 40, 4, 3}, {"Labs", 60, 6, 3}};
+    struct Case {
+        const char* what;
+        Document doc;
+        int idLen = 11, nameLen = 30;
+    };
+    std::vector<Case> cases;
+    Document shortRows = MakeDocument(5, two);
+    shortRows.CatData(1, 2).resize(3);
+    shortRows.CatData(2, 2).clear();
+    shortRows.CatData(shortRows.PossibleRow(), 2).resize(6);
+    shortRows.CatData(2, 1).resize(5);
+    shortRows.CatData(3, 1).clear();
+    shortRows.CatData(3, 0).resize(2);
+    cases.push_back({"short rows", shortRows});
+    cases.push_back({"short rows, narrow ID# and name", shortRows, 3, 7});
+    cases.push_back({"no ID# or name shown", MakeDocument(5, two), 0, 0});
+    Document longRows = MakeDocument(5, two);
+    for (auto& rows : longRows.Grid)
+        for (std::string& row : rows)
+            row += "#LONGER#";
+    cases.push_back({"long rows", longRows});
+    cases.push_back({"one field", MakeDocument(6, {{"Project", 100, 1, 3}})});
+    cases.push_back({"no students", MakeDocument(0, two)});
+    cases.push_back({"largest", test::MaximalDocument()});
+    Document counts = MakeDocument(3, two);
+    counts.CatFields[2] = 9;
+    counts.CatFields[3] = 0;
+    cases.push_back({"field counts that disagree with the rows", counts});
+
+    for (const Case& c : cases) {
+        for (int cat = 0; cat < c.doc.NumCats; cat += cat == 0 ? 2 : 1) {
+            for (int corner = 0; corner < 2; ++corner) {
+                Ed e(c.doc, c.idLen, c.nameLen);
+                e.Start(cat);
+                if (corner == 1)
+                    e.Start(cat, std::max(1, e.page().NumGroups), std::max(1, e.page().NumPages));
+                SCOPED_TRACE(testing::Message() << c.what << ", category " << cat << ", group " << e.state.EdGroup
+                                                << ", page " << e.state.EdPage);
+                ASSERT_EQ(e.Problem(), "");
+                const PageLayout& p = e.page();
+                const int n = c.doc.NumStudents;
+                const std::string across(static_cast<std::size_t>(std::min((p.LastFld - p.FirstFld + 1) * 3 + 2, 40)), '>');
+                const std::string down(static_cast<std::size_t>(p.LastStu - p.FirstStu + 3), 'v');
+                e.Do(across + std::string(across.size(), '<') + down + std::string(down.size(), '^') +
+                     "TTTTT7.5EEEEEV12 A-z^^V<<<<<Zz9");
+                for (double y : {double(p.TopY), double(p.PossY), double(p.RowY(p.FirstStu, n)), p.RowY(p.LastStu, n) + 3.0 * p.RowH})
+                    for (double x : {0.0, double(p.ZoneX(2)), double(p.ZoneX(3)), double(p.DataX), double(p.FieldX(p.LastFld)),
+                                     double(p.ZoneX(5)), double(p.ZoneX(6)), p.ZoneWid[0] + 20.0 * p.CharW}) {
+                        e.cur.Click(x, y);
+                        ASSERT_EQ(e.Problem(), "");
+                        e.Do("5");
+                    }
+                // Rows of other categories stay as they were; edited rows grow only to their category's length.
+                for (std::size_t k = 0; k < c.doc.Grid.size(); ++k) {
+                    const bool edited = static_cast<int>(k) == cat || (cat == 0 && k == 1);
+                    const auto width = static_cast<std::size_t>(k == 1 ? NameDataWidth : std::max<int>(c.doc.CatFields[k], 0) * CellWidth);
+                    for (std::size_t r = 0; r < c.doc.Grid[k].size(); ++r) {
+                        const std::string& was = c.doc.Grid[k][r];
+                        const std::string& now = e.state.doc.Grid[k][r];
+                        EXPECT_TRUE(edited || was == now) << "CatData(" << r << ", " << k << ") changed";
+                        EXPECT_LE(now.size(), std::max(was.size(), width)) << "CatData(" << r << ", " << k << ")";
+                        EXPECT_GE(now.size(), was.size()) << "CatData(" << r << ", " << k << ")";
+                    }
+                }
+            }
+        }
+    }
+}
