@@ -1,7 +1,5 @@
 #include "CliCommands.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -347,8 +345,7 @@ private:
         NoteCorrection("students:", studentText, plan.PlanStudents, 1, MaxStudents);
         plan.PlanCats = ClampPlanCats(plan.PlanCats);
 
-        struct stat st {};
-        if (!force && out != StdOut && ::lstat(out.c_str(), &st) == 0) {
+        if (!force && out != StdOut && PathExists(out)) {
             m_err << out << ": file exists (use --force to overwrite)\n";
             return CliFileError;
         }

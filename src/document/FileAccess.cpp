@@ -236,6 +236,11 @@ std::optional<FileError> ReadWholeFile(const std::string& path, std::string& byt
     return std::nullopt;
 }
 
+bool PathExists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
 std::optional<FileError> WriteAll(int fd, std::string_view bytes, const SaveOptions& options) {
     std::size_t done = 0;
     while (done < bytes.size()) {

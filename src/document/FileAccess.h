@@ -34,6 +34,9 @@ std::optional<FileError> ReadWholeFile(const std::string& path, std::string& byt
 std::optional<FileError> WriteFileSafely(const std::string& path, std::string_view bytes,
                                          const SaveOptions& options = {});
 
+/// True when something (a file, a folder, a link, even a dangling one) stands at path.
+bool PathExists(const std::string& path);
+
 /// Writes all of bytes to an open descriptor (standard output), retrying short writes.
 std::optional<FileError> WriteAll(int fd, std::string_view bytes, const SaveOptions& options = {});
 
