@@ -10,19 +10,14 @@
 
 using namespace markroll;
 
-// Each case opens a document (the default one, or one whose lines are L0, L1, ...) and runs its steps: a
-// number selects that line, "a" adds, "d" deletes, "c" commits "  Room 12  ". Then one line is checked, and
-// Apply must write every line back.
+// Each case opens a document, the default one or one whose lines are L0, L1, ... of which `lines` count, and
+// runs its steps: a number selects that line, "a" adds, "d" deletes, "c" commits "  Room 12  ". Then come
+// the answers of "a" and "d" (1 or 0), the count, the selected line, one line's name and text, and Apply must
+// write every line back.
 TEST(InfoList, StepsThenApply) {
-    struct Case {
-        const char* what;
-        int lines; // 0: the default document
-        std::string steps;
-        std::string done; // the answers of "a" and "d", 1 or 0
-        int count, current, line;
-        std::string name, text;
-    };
-    const Case cases[] = {
+    // clang-format off
+    const struct Case { const char* what; int lines; std::string steps, done; int count, current, line;
+                        std::string name, text; } cases[] = {
         {"opens on line 1", 0, "", "", 8, 1, 1, "Class Name", "Class Name???"},
         {"line 0 cannot be edited", 0, "3 0 c", "", 8, 1, 1, "Class Name", "  Room 12  "},
         {"no line past the last", 0, "4 8 c", "", 8, 4, 4, "Instructor", "  Room 12  "},
@@ -34,37 +29,33 @@ TEST(InfoList, StepsThenApply) {
         {"delete selects the line above", 10, "8 d", "1", 9, 7, 8, "Info9", "L9"},
         {"delete the last line", 10, "9 d", "1", 9, 8, 8, "Info8", "L8"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Document doc = test::DefaultDocument();
         if (c.lines > 0) {
             doc.LastInfo = static_cast<std::int16_t>(c.lines - 1);
-            doc.InfoLine.clear();
-            for (int i = 0; i < c.lines + 2; ++i)
-                doc.InfoLine.push_back("L" + std::to_string(i));
+            doc.InfoLine.assign(std::size_t(c.lines + 2), ""); // two more than LastInfo shows
+            for (std::size_t i = 0; i < doc.InfoLine.size(); ++i)
+                doc.InfoLine[i] = "L" + std::to_string(i);
         }
         InfoList list = InfoList::FromDocument(doc);
         std::istringstream steps(c.steps);
         std::string done;
-        for (std::string step; steps >> step;) {
+        for (std::string step; steps >> step;)
             if (step == "a" || step == "d")
                 done += (step == "a" ? list.Add() : list.Delete()) ? '1' : '0';
-            else if (step == "c")
-                list.Commit("  Room 12  ");
             else
-                list.Select(std::stoi(step));
-        }
+                step == "c" ? list.Commit("  Room 12  ") : list.Select(std::stoi(step));
         EXPECT_EQ(done, c.done);
         ASSERT_EQ(list.Count(), c.count);
         EXPECT_EQ(list.NumInfoText(), "NumInfo= " + std::to_string(c.count));
         EXPECT_EQ(list.Current(), c.current);
-        EXPECT_EQ(list.Lines()[static_cast<std::size_t>(c.line)].name, c.name);
-        EXPECT_EQ(list.Lines()[static_cast<std::size_t>(c.line)].text, c.text);
-
+        const auto line = static_cast<std::size_t>(c.line);
+        EXPECT_EQ(list.Lines()[line].name + "|" + list.Lines()[line].text, c.name + "|" + c.text);
         list.ApplyTo(doc);
         EXPECT_EQ(doc.LastInfo, c.count - 1);
         ASSERT_EQ(doc.InfoLine.size(), static_cast<std::size_t>(c.count));
-        for (int i = 0; i < c.count; ++i)
-            EXPECT_EQ(doc.InfoLine[static_cast<std::size_t>(i)], list.Lines()[static_cast<std::size_t>(i)].text);
+        EXPECT_EQ(doc.InfoLine[line], c.text);
     }
 }
