@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "calc/CatCaption.h"
 
 using namespace markroll;
@@ -7,12 +9,7 @@ using namespace markroll;
 namespace {
 
 TEST(CatCaption, Examples) {
-    const struct {
-        double n;
-        const char* name;
-        int w, x;
-        const char* caption;
-    } cases[] = {
+    const std::tuple<double, const char*, int, int, const char*> cases[] = {
         {2, "Tests", 40, 12, "2. Tests [40%] - {12}"},
         {3, "", 0, 2, "3.  [0%] - {2}"},
         {4, "Labs", -5, 3, "4. Labs [-5%] - {3}"},
@@ -20,8 +17,8 @@ TEST(CatCaption, Examples) {
         {9, " Quiz, \"pop\" ", 999, 64, "9.  Quiz, \"pop\"  [999%] - {64}"},
         {2, "\xC9t\xE9", 32767, -32768, "2. \xC9t\xE9 [32767%] - {-32768}"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CatCaption(c.n, c.name, c.w, c.x), c.caption);
+    for (const auto& [n, name, w, x, caption] : cases)
+        EXPECT_EQ(CatCaption(n, name, w, x), caption);
 }
 
 } // namespace
