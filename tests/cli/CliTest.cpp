@@ -30,38 +30,27 @@ CliRun Cli(const std::vector<std::string>& args) {
     return {status, out.str(), err.str()};
 }
 
-TEST(MarkrollCli, NewWithDefaultPlanWritesTheDefaultDocument) {
-    TempDir dir;
-    const CliRun r = Cli({"new", dir.File("a.mrk")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(ReadBytes(dir.File("a.mrk")), SerializeMarkroll(DefaultDocument()));
-
-    const CliRun again = Cli({"new", dir.File("a.mrk")});
-    EXPECT_EQ(again.status, 1);
-    EXPECT_EQ(again.err, dir.File("a.mrk") + ": file exists (use --force to overwrite)\n");
-    EXPECT_EQ(Cli({"new", "--force", dir.File("a.mrk")}).status, 0);
+Document Load(const std::string& path) {
+    Document doc;
+    EXPECT_FALSE(LoadMarkroll(path, doc)) << path;
+    return doc;
 }
 
-TEST(MarkrollCli, NewCommitsCategoriesAsTheCreateDialogDoes) {
+// Categories are committed as the create dialog commits them, and a number out of range is corrected as the
+// dialog corrects it; the command says what it used.
+TEST(MarkrollCli, NewCommitsCategoriesAndSaysHowItCorrectedNumbers) {
     TempDir dir;
-    const CliRun r = Cli({"new", "--students", "150", "--category", "Tests: part 1:600:1:9", "--category",
-                          "Homework:300:70:0", "--category", "Labs:-300:3:2", dir.File("b.mrk")});
+    CliRun r = Cli({"new", "--students", "150", "--category", "Tests: part 1:600:1:9", "--category",
+                    "Homework:300:70:0", "--category", "Labs:-300:3:2", dir.File("b.mrk")});
     ASSERT_EQ(r.status, 0) << r.err;
-    Document doc;
-    ASSERT_FALSE(LoadMarkroll(dir.File("b.mrk"), doc));
-    EXPECT_EQ(doc.NumStudents, 100);
-    ASSERT_EQ(doc.NumCats, 5);
-    EXPECT_EQ(doc.CatName[2], "Tests: part 1");
+    const Document doc = Load(dir.File("b.mrk"));
+    EXPECT_EQ(std::tie(doc.NumStudents, doc.CatName[2]), std::make_tuple(100, "Tests: part 1"));
     EXPECT_EQ(doc.CatWeight, (std::vector<std::int16_t>{997, 0, 499, 249, 249}));
     EXPECT_EQ(doc.CatFields, (std::vector<std::int16_t>{7, 2, 2, 64, 3}));
     EXPECT_EQ(doc.FieldLen, (std::vector<std::int16_t>{3, 42, 4, 1, 2}));
-}
 
-// A number out of range is corrected as the dialog corrects it, and the command says what it used.
-TEST(MarkrollCli, NewSaysHowItCorrectedNumbers) {
-    TempDir dir;
-    const CliRun r = Cli({"new", "--students", "0", "--category", "A much longer name than that:1500:1:9",
-                          "--category", "B:-5:2.5:2", dir.File("n.mrk")});
+    r = Cli({"new", "--students", "0", "--category", "A much longer name than that:1500:1:9", "--category",
+             "B:-5:2.5:2", dir.File("n.mrk")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "category A much longer name than that: the name is cut to 16 characters, using A much longer na\n"
                      "category A much longer na: weight 1500 is above 999, using 999\n"
@@ -80,18 +69,14 @@ TEST(MarkrollCli, NewFromCopiesThePlanAndKeepsInfoAndGrades) {
     src.GradeLetter[1] = "A+";
     src.CatData(3, 2) = " 100  9";
     ASSERT_FALSE(SaveMarkroll(dir.File("src.mrk"), src));
-
     ASSERT_EQ(Cli({"new", "--from", dir.File("src.mrk"), "--students", "3", dir.File("c.mrk")}).status, 0);
-    Document doc;
-    ASSERT_FALSE(LoadMarkroll(dir.File("c.mrk"), doc));
-    EXPECT_EQ(doc.NumStudents, 3);
-    EXPECT_EQ(doc.InfoLine[1], "Algebra, 2nd period");
-    EXPECT_EQ(doc.GradeLetter[1], "A+");
-    EXPECT_EQ(doc.CatData(3, 2), " ... ...");
-    EXPECT_EQ(doc.CatName, src.CatName);
+    const Document doc = Load(dir.File("c.mrk"));
+    EXPECT_EQ(std::tie(doc.NumStudents, doc.InfoLine[1], doc.GradeLetter[1], doc.CatName, doc.CatData(3, 2)),
+              std::make_tuple(3, src.InfoLine[1], src.GradeLetter[1], src.CatName, " ... ..."));
 }
 
-TEST(MarkrollCli, UsageErrorsExitWithTwoAndWriteNothing) {
+// Usage errors exit with 2 and write nothing; every command has its help.
+TEST(MarkrollCli, UsageErrorsAndHelp) {
     TempDir dir;
     const std::string x = dir.File("x.mrk");
     std::vector<std::string> nine = {"new"};
@@ -106,99 +91,77 @@ TEST(MarkrollCli, UsageErrorsExitWithTwoAndWriteNothing) {
     };
     for (const auto& args : cases) {
         const CliRun r = Cli(args);
-        EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
-        EXPECT_FALSE(r.err.empty());
+        EXPECT_TRUE(r.status == 2 && !r.err.empty()) << r.status << (args.empty() ? "" : " " + args[0]);
     }
     EXPECT_TRUE(dir.Entries().empty());
     EXPECT_EQ(Cli({"new", "--bogus", x}).err,
               "markroll-cli new: unknown option '--bogus'\nTry 'markroll-cli new --help'.\n");
-}
-
-TEST(MarkrollCli, HelpForProgramAndEachCommand) {
     EXPECT_EQ(Cli({"--help"}).status, 0);
     for (const char* cmd : {"new", "info", "recalc", "grade", "check"}) {
         const CliRun r = Cli({cmd, "--help"});
-        EXPECT_EQ(r.status, 0);
-        EXPECT_NE(r.out.find(std::string("markroll-cli ") + cmd), std::string::npos) << cmd;
+        EXPECT_TRUE(r.status == 0 && r.out.find(std::string("markroll-cli ") + cmd) != std::string::npos) << cmd;
     }
 }
 
-TEST(MarkrollCli, InfoPrintsCountsAndCaptions) {
+// info prints the counts and the captions; recalc and grade write in place or to -o, which may be -, the
+// standard output, whose failure is an error.
+TEST(MarkrollCli, InfoRecalcAndGrade) {
     TempDir dir;
     ASSERT_EQ(Cli({"new", "--students", "12", "--category", "Tests:40:12:3", dir.File("i.mrk")}).status, 0);
-    const CliRun r = Cli({"info", dir.File("i.mrk")});
-    ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "12,3,7,6\n0. SUMMARY [40%] - {5}\n1. NAME DATA [0%] - {2}\n2. Tests [40%] - {12}\n");
-}
+    EXPECT_EQ(Cli({"info", dir.File("i.mrk")}).out,
+              "12,3,7,6\n0. SUMMARY [40%] - {5}\n1. NAME DATA [0%] - {2}\n2. Tests [40%] - {12}\n");
 
-TEST(MarkrollCli, RecalcAndGradeWriteInPlaceOrToOut) {
-    TempDir dir;
     Document doc = DefaultDocument();
     doc.CatData(doc.PossibleRow(), 2) = " 100  50";
     doc.CatData(1, 2) = "      45";
     ASSERT_FALSE(SaveMarkroll(dir.File("g.mrk"), doc));
     const std::string before = ReadBytes(dir.File("g.mrk"));
-
     ASSERT_EQ(Cli({"recalc", dir.File("g.mrk"), "-o", dir.File("r.mrk")}).status, 0);
     EXPECT_EQ(ReadBytes(dir.File("g.mrk")), before);
-    Document r;
-    ASSERT_FALSE(LoadMarkroll(dir.File("r.mrk"), r));
     RecalcAll(doc);
-    EXPECT_EQ(r, doc);
-    EXPECT_EQ(Left(r.CatData(1, 2), 4), "  90");
-
-    ASSERT_EQ(Cli({"grade", dir.File("r.mrk")}).status, 0);
-    ASSERT_FALSE(LoadMarkroll(dir.File("r.mrk"), r));
+    EXPECT_EQ(Load(dir.File("r.mrk")), doc);
+    EXPECT_EQ(Left(doc.CatData(1, 2), 4), "  90");
     // 34% of 90 and two categories without possible points (100 each): 96.6, so TOT 97.
-    EXPECT_EQ(Left(r.CatData(1, 0), 4), "  A ");
-
+    const CliRun out = Cli({"grade", dir.File("r.mrk"), "-o", "-"});
+    ASSERT_EQ(Cli({"grade", dir.File("r.mrk")}).status, 0);
+    EXPECT_EQ(out.out, ReadBytes(dir.File("r.mrk")));
+    EXPECT_EQ(Left(Load(dir.File("r.mrk")).CatData(1, 0), 4), "  A ");
     ASSERT_EQ(Cli({"grade", "--clear", dir.File("r.mrk")}).status, 0);
-    ASSERT_FALSE(LoadMarkroll(dir.File("r.mrk"), r));
-    EXPECT_EQ(Left(r.CatData(1, 0), 4), "    ");
-}
-
-TEST(MarkrollCli, FileErrorsNameFileLineAndNumberAndWriteNothing) {
-    TempDir dir;
-    WriteBytes(dir.File("short.mrk"), "40,5,7,6\r\n");
-    CliRun r = Cli({"check", dir.File("short.mrk")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, dir.File("short.mrk") + ":2: error 62: Input past end of file\n");
-
-    r = Cli({"recalc", dir.File("short.mrk"), "-o", dir.File("out.mrk")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("out.mrk")));
-
-    r = Cli({"info", dir.File("missing.mrk")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, dir.File("missing.mrk") + ": error 53: File not found\n");
-
-    ASSERT_EQ(Cli({"new", dir.File("ok.mrk")}).status, 0);
-    r = Cli({"recalc", dir.File("ok.mrk"), "-o", dir.File("no/such/folder/x.mrk")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, dir.File("no/such/folder/x.mrk") + ": error 75: Path/File access error\n");
-    EXPECT_EQ(Cli({"check", dir.File("ok.mrk")}).out, "ok\n");
-
-    // A pipe as output is refused and stays a pipe.
-    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
-    r = Cli({"recalc", dir.File("ok.mrk"), "-o", dir.File("pipe")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, dir.File("pipe") + ": error 75: Path/File access error (a named pipe, not a file)\n");
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
-}
-
-TEST(MarkrollCli, DashWritesToStandardOutputAndItsFailureIsAnError) {
-    TempDir dir;
-    ASSERT_EQ(Cli({"new", dir.File("ok.mrk")}).status, 0);
-    EXPECT_EQ(Cli({"new", "-"}).out, ReadBytes(dir.File("ok.mrk")));
-    const CliRun r = Cli({"grade", dir.File("ok.mrk"), "-o", "-"});
-    EXPECT_EQ(r.status, 0);
-    ASSERT_EQ(Cli({"grade", dir.File("ok.mrk")}).status, 0);
-    EXPECT_EQ(r.out, ReadBytes(dir.File("ok.mrk")));
+    EXPECT_EQ(Left(Load(dir.File("r.mrk")).CatData(1, 0), 4), "    ");
+    EXPECT_EQ(Cli({"new", "-"}).out, SerializeMarkroll(DefaultDocument()));
 
     std::ostream broken(nullptr);
     std::ostringstream err;
-    EXPECT_EQ(RunCli({"info", dir.File("ok.mrk")}, broken, err), 1);
+    EXPECT_EQ(RunCli({"info", dir.File("r.mrk")}, broken, err), 1);
     EXPECT_EQ(err.str().rfind("markroll-cli info: error writing to standard output", 0), 0u) << err.str();
+}
+
+// A file error names the file, the line and the error number, and writes nothing; a pipe as output is refused
+// and stays a pipe; new replaces a file only when forced.
+TEST(MarkrollCli, FileErrorsNameFileLineAndNumberAndWriteNothing) {
+    TempDir dir;
+    WriteBytes(dir.File("short.mrk"), "40,5,7,6\r\n");
+    ASSERT_EQ(Cli({"new", dir.File("ok.mrk")}).status, 0);
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    const std::string shortFile = dir.File("short.mrk") + ":2: error 62: Input past end of file\n";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"new", dir.File("ok.mrk")}, dir.File("ok.mrk") + ": file exists (use --force to overwrite)\n"},
+        {{"check", dir.File("short.mrk")}, shortFile},
+        {{"recalc", dir.File("short.mrk"), "-o", dir.File("out.mrk")}, shortFile},
+        {{"info", dir.File("missing.mrk")}, dir.File("missing.mrk") + ": error 53: File not found\n"},
+        {{"recalc", dir.File("ok.mrk"), "-o", dir.File("no/such/folder/x.mrk")},
+         dir.File("no/such/folder/x.mrk") + ": error 75: Path/File access error\n"},
+        {{"recalc", dir.File("ok.mrk"), "-o", dir.File("pipe")},
+         dir.File("pipe") + ": error 75: Path/File access error (a named pipe, not a file)\n"}};
+    for (const auto& [args, message] : cases) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(std::make_pair(r.status, r.err), std::make_pair(1, message));
+    }
+    EXPECT_EQ(ReadBytes(dir.File("ok.mrk")), SerializeMarkroll(DefaultDocument()));
+    EXPECT_EQ(Cli({"new", "--force", dir.File("ok.mrk")}).status, 0);
+    EXPECT_EQ(Cli({"check", dir.File("ok.mrk")}).out, "ok\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"ok.mrk", "pipe", "short.mrk"}));
 }
 
 // The program itself: a full disk behind standard output, and a size limit on files that would otherwise end
