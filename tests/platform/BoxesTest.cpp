@@ -27,45 +27,12 @@ private slots:
     void initTestCase() { qputenv("MARKROLL_TEST_MODE", "1"); }
     void cleanup() { QVERIFY2(!DropModalWaits(), "an expected modal window never opened"); }
 
-    void init() {
-        MessageBox::ClearAsked();
-        MessageBox::ClearAnswers();
-        InputBox::ClearAsked();
-        InputBox::ClearAnswers();
-    }
-
-    // Scripted answers are used in order and every request is recorded; once they run out, a box in test
-    // mode is not shown and gives the most cautious answer it has.
-    void scriptedAnswersThenCautiousOnes() {
-        MessageBox::SetNextAnswer(MsgAnswer::Yes);
-        MessageBox::SetNextAnswer(MsgAnswer::Cancel);
-        QCOMPARE(MessageBox::Show(nullptr, "Save Markroll Before Exiting ?", MsgButtons::YesNoCancel, MsgIcon::Question,
-                                  "Exit Markroll Program"),
-                 MsgAnswer::Yes);
-        QCOMPARE(MessageBox::Show(nullptr, "Create New Markroll", MsgButtons::OkCancel, MsgIcon::None, "New"),
-                 MsgAnswer::Cancel);
-        const std::pair<B, A> unscripted[] = {
-            {B::Ok, A::Ok}, {B::OkCancel, A::Cancel}, {B::YesNo, A::No}, {B::YesNoCancel, A::Cancel}};
-        for (const auto& [buttons, expected] : unscripted) {
+    // With nothing scripted, a box in test mode is not shown and gives the most cautious answer it has.
+    void unscriptedBoxesGiveTheCautiousAnswer() {
+        const std::pair<B, A> cases[] = {{B::Ok, A::Ok}, {B::OkCancel, A::Cancel}, {B::YesNo, A::No}, {B::YesNoCancel, A::Cancel}};
+        for (const auto& [buttons, expected] : cases)
             QCOMPARE(MessageBox::Show(nullptr, "text", buttons, MsgIcon::None, "Forgotten"), expected);
-        }
-        QCOMPARE(MessageBox::PendingAnswers(), 0);
-        const auto& asked = MessageBox::Asked();
-        QCOMPARE(asked.size(), 6u);
-        QCOMPARE(asked[0].title, QString("Exit Markroll Program"));
-        QCOMPARE(asked[0].text, QString("Save Markroll Before Exiting ?"));
-        QCOMPARE(asked[0].buttons, MsgButtons::YesNoCancel);
-        QCOMPARE(asked[0].icon, MsgIcon::Question);
-
-        InputBox::SetNextAnswer("12");
-        QCOMPARE(InputBox::Show(nullptr, "Number of Students", "Students", "40", QPoint(1440, 720)), QString("12"));
         QCOMPARE(InputBox::Show(nullptr, "Field Number", "Fields", "1"), QString());
-        const auto& inputs = InputBox::Asked();
-        QCOMPARE(inputs.size(), 2u);
-        QCOMPARE(QStringList({inputs[0].prompt, inputs[0].title, inputs[0].defaultText}),
-                 QStringList({"Number of Students", "Students", "40"}));
-        QCOMPARE(inputs[0].posTwips, std::optional<QPoint>(QPoint(1440, 720)));
-        QCOMPARE(inputs[1].posTwips, std::optional<QPoint>());
     }
 
     void realMessageBox_data() {
@@ -99,14 +66,11 @@ private slots:
         QFETCH(QString, press);
         QFETCH(MsgAnswer, expected);
         QFETCH(QStringList, captions);
-
         RealBoxes real;
-        QMessageBox::Icon seenIcon = QMessageBox::NoIcon;
-        Qt::TextFormat format = Qt::RichText;
+        QList<int> look; // icon, text format
         QStringList seen; // title, text, then the sorted captions
         WhenModal<QMessageBox>([&, press](QMessageBox* box) {
-            seenIcon = box->icon();
-            format = box->textFormat();
+            look = {int(box->icon()), int(box->textFormat())};
             QStringList shown;
             QAbstractButton* target = nullptr;
             for (QAbstractButton* button : box->buttons()) {
@@ -115,18 +79,13 @@ private slots:
             }
             shown.sort();
             seen = QStringList{box->windowTitle(), box->text()} + shown;
-            if (target) {
-                target->click();
-            } else {
-                QTest::keyClick(box, press == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
-            }
+            target ? target->click() : QTest::keyClick(box, press == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
         });
         const MsgAnswer answer =
             MessageBox::Show(nullptr, "Insert 3 Fields\nafter Field 2", buttons, icon, "Insert Fields");
 
         QCOMPARE(seen, QStringList({"Insert Fields", "Insert 3 Fields\nafter Field 2"}) + captions);
-        QCOMPARE(int(seenIcon), qtIcon);
-        QCOMPARE(format, Qt::PlainText); // the texts are never markup
+        QCOMPARE(look, QList<int>({qtIcon, int(Qt::PlainText)})); // the texts are never markup
         QCOMPARE(answer, expected);
     }
 
@@ -143,25 +102,18 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, accept);
         QFETCH(QString, expected);
-
         RealBoxes real;
         QStringList seen; // title, prompt, default text
         QPoint pos;
         WhenModal([&, typed, accept](QWidget* modal) {
-            auto* label = modal->findChild<QLabel*>("lblPrompt");
             auto* edit = modal->findChild<QLineEdit*>("txtInput");
-            auto* button = modal->findChild<QPushButton*>(accept ? "cmdOK" : "cmdCancel");
-            if (!label || !edit || !button) {
-                modal->close();
-                return;
-            }
-            seen = {modal->windowTitle(), label->text(), edit->text()};
+            seen = {modal->windowTitle(), modal->findChild<QLabel*>("lblPrompt")->text(), edit->text()};
             pos = modal->pos();
             if (!typed.isEmpty()) {
                 edit->clear();
                 QTest::keyClicks(edit, typed);
             }
-            button->click();
+            Press(modal, accept ? "cmdOK" : "cmdCancel");
         });
         const QString answer = InputBox::Show(nullptr, "Number of Students", "Students", "40", QPoint(1440, 2880));
 
