@@ -40,11 +40,11 @@ Document Load(const std::string& path) {
 // dialog corrects it; the command says what it used.
 TEST(MarkrollCli, NewCommitsCategoriesAndSaysHowItCorrectedNumbers) {
     TempDir dir;
-    CliRun r = Cli({"new", "--students", "150", "--category", "Tests: part 1:600:1:9", "--category",
+    CliRun r = Cli({"new", "--students", "150", "--category", "Tests: term 1:600:1:9", "--category",
                     "Homework:300:70:0", "--category", "Labs:-300:3:2", dir.File("b.mrk")});
     ASSERT_EQ(r.status, 0) << r.err;
     const Document doc = Load(dir.File("b.mrk"));
-    EXPECT_EQ(std::tie(doc.NumStudents, doc.CatName[2]), std::make_tuple(100, "Tests: part 1"));
+    EXPECT_EQ(std::tie(doc.NumStudents, doc.CatName[2]), std::make_tuple(100, "Tests: term 1"));
     EXPECT_EQ(doc.CatWeight, (std::vector<std::int16_t>{997, 0, 499, 249, 249}));
     EXPECT_EQ(doc.CatFields, (std::vector<std::int16_t>{7, 2, 2, 64, 3}));
     EXPECT_EQ(doc.FieldLen, (std::vector<std::int16_t>{3, 42, 4, 1, 2}));
