@@ -1,12 +1,10 @@
 #pragma once
 
-// Shared by the window tests of the shell and of the information dialog: the platform services' scripted
-// answers and record of requests, and typing into the dialogs' lists as the user does.
+// For the window tests of the shell and the information dialog: the platform's record, and typing into lists.
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <string>
 
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -14,23 +12,16 @@
 
 namespace markroll::test {
 
-inline QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-inline void ResetPlatform() {
-    MessageBox::ClearAnswers();
-    MessageBox::ClearAsked();
-    FileDialog::ClearAnswers();
-    FileDialog::ClearAsked();
-}
-
-/// For cleanup(): every scripted answer was taken and every awaited window came; nothing reaches the next test.
+/// For cleanup(): every scripted answer was taken and every awaited window came; then the platform services
+/// forget them all, so that nothing reaches the next test.
 inline void ExpectAllAnswered() {
     QVERIFY(!DropModalWaits());
     QCOMPARE(MessageBox::PendingAnswers(), 0);
     QCOMPARE(FileDialog::PendingAnswers(), 0);
-    ResetPlatform();
+    MessageBox::ClearAnswers();
+    MessageBox::ClearAsked();
+    FileDialog::ClearAnswers();
+    FileDialog::ClearAsked();
 }
 
 /// The message boxes shown so far, each as "title: text".
@@ -47,18 +38,12 @@ inline void PickRow(QComboBox* list, int row) {
         QTest::keyClick(list, list->currentIndex() < row ? Qt::Key_Down : Qt::Key_Up);
 }
 
-/// Replaces the text of a list's edit field key by key; characters beyond ASCII arrive with their text.
+/// Replaces the text of a list's edit field key by key, each key with its text as the keyboard sends it.
 inline void TypeInto(QComboBox* list, const QString& text) {
     list->lineEdit()->selectAll();
     QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
     for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, list->lineEdit(),
-                            ch.unicode() < 0x80 ? Qt::Key(ch.toUpper().unicode()) : Qt::Key_unknown, QString(ch),
-                            Qt::NoModifier);
-}
-
-inline void PressEnter(QComboBox* list) {
-    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        QTest::sendKeyEvent(QTest::Click, list->lineEdit(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
 } // namespace markroll::test

@@ -8,33 +8,15 @@
 
 using namespace markroll;
 
-namespace {
-
-std::vector<std::string> Rows(const PlanLists& lists) {
-    std::vector<std::string> rows;
-    for (const PlanLists::Row& r : lists.Rows())
-        rows.push_back(r[0] + "|" + r[1] + "|" + r[2] + "|" + r[3]);
-    return rows;
-}
-
-} // namespace
-
-// Each case starts from the rows of a plan (the default one, or an open document's) and runs its steps: a
-// digit selects that row, 'a' adds, 'd' deletes, 'c' commits the texts. The plan must then hold the rows'
-// names, their count and the weights' sum.
+// Each case starts from the rows of a plan (the default one, or an open document's) and runs its steps: a digit
+// selects that row, 'a' adds, 'd' deletes, 'c' commits the texts. Then come each step's answer (1 or 0), the
+// rows as "name|weight|fields|length", the selected row and the weights' sum; the plan must hold the rows.
 TEST(PlanLists, StepsKeepRowsSelectionAndPlanTogether) {
-    struct Case {
-        const char* what;
-        std::string steps, done; // done: each step's answer, 1 or 0
-        std::vector<std::string> rows;
-        int cur, summary;
-        PlanLists::Row texts = {};
-        bool open = false;
-    };
     const std::string C2 = "Catagory 2|34|2|3", C3 = "Catagory 3|33|2|3", C4 = "Catagory 4|33|2|3",
                       New = "Catagory???|???|2|3";
     // clang-format off
-    const Case cases[] = {
+    const struct Case { const char* what; std::string steps, done; std::vector<std::string> rows; int cur, summary;
+                        PlanLists::Row texts = {}; bool open = false; } cases[] = {
         {"an open document's plan", "", "", {"Tests|60|5|3", "Labs|40|3|2"}, 0, 100, {}, true},
         {"select another row", "2", "1", {C2, C3, C4}, 2, 100},
         {"select the selected row or none", "03", "00", {C2, C3, C4}, 0, 100},
@@ -63,23 +45,15 @@ TEST(PlanLists, StepsKeepRowsSelectionAndPlanTogether) {
                                    : lists.Select(step - '0'))
                         ? '1'
                         : '0';
+        std::vector<std::string> rows;
+        for (const PlanLists::Row& r : lists.Rows())
+            rows.push_back(r[0] + "|" + r[1] + "|" + r[2] + "|" + r[3]);
         EXPECT_EQ(done, c.done);
-        EXPECT_EQ(Rows(lists), c.rows);
+        EXPECT_EQ(rows, c.rows);
         EXPECT_EQ(lists.CurRow(), c.cur);
         EXPECT_EQ(plan.PlanCats, static_cast<int>(c.rows.size()) + 2);
         EXPECT_EQ(plan.PlanWeight[0], c.summary);
         for (std::size_t r = 0; r < c.rows.size(); ++r)
             EXPECT_EQ(plan.PlanName[r + 2], lists.Rows()[r][0]) << r;
     }
-}
-
-// Lists with no rows: nothing to commit into or delete, and a row added is the one selected.
-TEST(PlanLists, EmptyLists) {
-    CategoryPlan plan;
-    PlanLists lists;
-    EXPECT_FALSE(lists.Commit(plan, {"Tests", "100", "2", "3"}));
-    EXPECT_FALSE(lists.Delete(plan));
-    ASSERT_TRUE(lists.Add(plan));
-    EXPECT_EQ(Rows(lists), std::vector<std::string>{"Catagory???|???|2|3"});
-    EXPECT_EQ(lists.CurRow(), 0);
 }

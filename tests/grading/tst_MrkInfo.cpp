@@ -44,7 +44,6 @@ private:
     }
 
 private slots:
-    void init() { ResetPlatform(); }
     void cleanup() { ExpectAllAnswered(); }
 
     // A line holds what the file can: a line break becomes a blank, a character outside the code page is
@@ -64,7 +63,7 @@ private slots:
             QApplication::clipboard()->setText(lines[row - 1].text);
             lines[row - 1].paste ? (Texts()->lineEdit()->selectAll(), Texts()->lineEdit()->paste())
                                  : TypeInto(Texts(), lines[row - 1].text);
-            PressEnter(Texts());
+            QTest::keyClick(Texts()->lineEdit(), Qt::Key_Return);
             QCOMPARE(Selection(), QStringLiteral("%1 8 NumInfo= 8").arg(row));
         }
         Apply(MsgAnswer::Cancel);
@@ -77,7 +76,7 @@ private slots:
         // Escape first drops the typing that was not committed; then it leaves, discarding what was not applied.
         const Document applied = m_state.doc;
         TypeInto(Texts(), "Algebra 2");
-        PressEnter(Texts());
+        QTest::keyClick(Texts()->lineEdit(), Qt::Key_Return);
         TypeInto(Texts(), "Not committed");
         QTest::keyClick(Texts()->lineEdit(), Qt::Key_Escape);
         QCOMPARE(Texts()->lineEdit()->text(), QStringLiteral("Algebra 2"));
