@@ -53,7 +53,7 @@ TEST(PlanLists, StepsKeepRowsSelectionAndPlanTogether) {
         EXPECT_EQ(lists.CurRow(), c.cur);
         EXPECT_EQ(plan.PlanCats, static_cast<int>(c.rows.size()) + 2);
         EXPECT_EQ(plan.PlanWeight[0], c.summary);
-        for (std::size_t r = 0; r < c.rows.size(); ++r)
+        for (std::size_t r = 0; r < lists.Rows().size(); ++r)
             EXPECT_EQ(plan.PlanName[r + 2], lists.Rows()[r][0]) << r;
     }
 }
