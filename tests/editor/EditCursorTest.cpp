@@ -118,6 +118,7 @@ TEST(EditCursor, MovesAndWraps) {
         {"down wraps within the group", 40, 4, 2, 2, 1, "vvvvvvv", "Student 35 / Field 1 / Pos 1"},
         {"SUMMARY starts in the ID# on student 1", 3, 4, 0, 1, 1, "", "Student 1 / ID# / Pos 1"},
         {"the ID# goes down from the last student to the first", 3, 4, 0, 1, 1, "vvv", "Student 1 / ID# / Pos 1"},
+        {"so does the name", 3, 4, 0, 1, 1, "Tvvv", "Student 1 / Name / Pos 1"},
         {"the ID# wraps at its end", 3, 4, 0, 1, 1, ">>>>>>>>>>>", "Student 1 / ID# / Pos 1"},
         {"left out of the ID#", 3, 4, 0, 1, 1, "<", "Student 1 / ID# / Pos 11"},
         {"the adjustment goes down to the possible points", 3, 4, 0, 1, 1, "TTvvv", "Possible Pts / Adjustment / Pos 1"},

@@ -37,35 +37,25 @@ struct Ed {
         (void)QTest::qWaitForWindowExposed(window.get());
     }
     EditData* w() const { return window.get(); }
-    const EditCursor& cur() const { return window->Cursor(); }
     const PageLayout& page() const { return window->Layout(); }
-    template <typename T = QWidget> T* Child(const QString& name) const { return window->findChild<T*>(name); }
+    QWidget* Child(const QString& name) const { return window->findChild<QWidget*>(name); }
+    QString Text(const QString& label) const { return window->findChild<QLabel*>(label)->text(); }
     void Click(const char* name) const { Press(w(), QString::fromLatin1(name)); }
-    QString PanelText(int i) const { return Child<QLabel>(QStringLiteral("SBar_%1").arg(i))->text(); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) const { QTest::keyClick(w(), key, mods); }
-    void Type(const char* text) const { QTest::keyClicks(w(), QString::fromLatin1(text)); }
+    void Key(Qt::Key key) const { QTest::keyClick(w(), key); }
     void ToCat(int c) const {
         for (int i = 0; i < 12 && state.EdCat != c; ++i)
             Click("Ecmd_1");
     }
-    void Edit(int c) const {
-        ToCat(c);
-        Click("Ecmd_6");
+    /// Clicks the middle of the character cell at (x, y) twips.
+    void ClickAt(double x, double y, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
+        const QPoint at(TwipsToPxX(x + page().CharW / 2), TwipsToPxY(y + page().CharH / 2));
+        QTest::mouseClick(w(), Qt::LeftButton, mods, at);
     }
-    /// A point in the middle of the character cell at (x, y) twips.
-    QPoint At(double x, double y) const { return {TwipsToPxX(x + page().CharW / 2), TwipsToPxY(y + page().CharH / 2)}; }
-    QPoint FieldPoint(int field, int row) const {
-        return At(page().FieldX(field) + 2 * page().CharW, page().RowY(row, state.doc.NumStudents));
+    void ClickField(int field, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
+        ClickAt(page().FieldX(field) + 2 * page().CharW, page().RowY(row, state.doc.NumStudents), mods);
     }
-    void ClickAt(QPoint point, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
-        QTest::mouseClick(w(), Qt::LeftButton, mods, point);
-    }
-    QList<int> Spot() const { return {cur().EdRow, cur().EdField, cur().EdCol}; }
+    QList<int> Spot() const { return {w()->Cursor().EdRow, w()->Cursor().EdField, w()->Cursor().EdCol}; }
     QColor SaveColor() const { return Child("Ecmd_8")->grab().toImage().pixelColor(3, 10); }
-    QColor Pixel(float x, float y) const {
-        const QRectF cell = w()->Renderer().ToPx(x, y, page().CharW, page().CharH);
-        return w()->grab().toImage().pixelColor(QPoint(int(std::ceil(cell.left())), int(std::ceil(cell.top()))));
-    }
 };
 
 } // namespace
@@ -74,10 +64,7 @@ class EditDataTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        MessageBox::ClearAsked();
-        InputBox::ClearAsked();
-    }
+    void init() { InputBox::ClearAsked(); }
     void cleanup() { QVERIFY2(!DropModalWaits(), "an expected modal window never opened"); }
 
     void buttonsMoveThePageAndColourSave() {
@@ -92,10 +79,8 @@ private slots:
         QVERIFY(!e.Child("Ecmd_2")->isEnabled() && !e.Child("Ecmd_3")->isEnabled());
         QCOMPARE(e.SaveColor(), QColor(255, 0, 0));
         e.Click("Ecmd_1");
-        QCOMPARE(int(e.state.EdCat), 2);
-        QVERIFY(!e.state.Changed);
+        QVERIFY(e.state.EdCat == 2 && !e.state.Changed);
         QCOMPARE(e.SaveColor(), QColor(128, 255, 128));
-
         Ed l(MakeDocument(100, {{"Long", 100, 64, 3}}));
         l.ToCat(2);
         l.Click("Ecmd_3");
@@ -110,42 +95,37 @@ private slots:
 
     void keysClicksAndPanelsReachTheCursor() {
         Ed e;
-        e.Edit(2);
+        e.ToCat(2);
+        e.Click("Ecmd_6");
         QVERIFY(e.w()->Editing() && !e.Child("Ecmd_6")->isVisible());
         QStringList panels;
         for (int i = 1; i <= 9; ++i)
-            panels << e.PanelText(i);
+            panels << e.Text(QStringLiteral("SBar_%1").arg(i));
         QCOMPARE(panels.join('|'), QStringLiteral("ESC|Category 2|Group 1|Possible Pts|Page 1|Field 1|Pos 1|Hort|EL=  3"));
         // The cursor cell is drawn inverted in its element's colours, and like the page again once left.
-        const float x = e.cur().CurX;
-        const float y = e.cur().CurY;
-        QCOMPARE(e.Pixel(x, y), QColor::fromRgb(QRgb(e.state.Display.FgColor[ElemBar])));
+        const QRectF cell = e.w()->Renderer().ToPx(e.w()->Cursor().CurX, e.w()->Cursor().CurY, 1, 1);
+        const auto corner = [&] { return e.w()->grab().toImage().pixelColor(cell.topLeft().toPoint() + QPoint(1, 1)); };
+        QCOMPARE(corner(), QColor::fromRgb(QRgb(e.state.Display.FgColor[ElemBar])));
         const int p = e.state.doc.PossibleRow();
-        e.Type("2");
-        e.Key(Qt::Key_J, Qt::ControlModifier); // a line feed would split the row's line in the file
+        QTest::keyClicks(e.w(), QStringLiteral("2"));
+        QTest::keyClick(e.w(), Qt::Key_J, Qt::ControlModifier); // a line feed would split the row's line
         for (const QString text : {QStringLiteral("\u00E9"), QStringLiteral("\u20AC")}) { // keys without a key code
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
             QApplication::sendEvent(e.w(), &press);
         }
         QCOMPARE(Field(e.state.doc, p, 2, 1), std::string(" 2\xE9\x80"));
-        QTRY_COMPARE(e.Pixel(x, y), QColor::fromRgb(QRgb(e.state.Display.BgColor[ElemBar])));
-        QCOMPARE(e.Child<QLabel>("labH")->text(), QStringLiteral("Field 2 "));
+        QTRY_COMPARE(corner(), QColor::fromRgb(QRgb(e.state.Display.BgColor[ElemBar])));
+        QCOMPARE(e.Text("labH"), QStringLiteral("Field 2 "));
         QList<int> spots;
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Tab})
             e.Key(key), spots << e.Spot();
         QCOMPARE(spots, (QList<int>{1, 2, 1, 1, 2, 2, p, 2, 2, p, 2, 1, p, 3, 1}));
-        e.ClickAt(e.FieldPoint(3, 4));
+        e.ClickField(3, 4);
         QCOMPARE(e.Spot(), (QList<int>{4, 3, 1}));
-        Press(e.w(), "SBar_8");
-        Press(e.w(), "SBar_9");
-        QCOMPARE(e.PanelText(4) + e.PanelText(7) + e.PanelText(8) + e.PanelText(9),
+        e.Click("SBar_8");
+        e.Click("SBar_9");
+        QCOMPARE(e.Text("SBar_4") + e.Text("SBar_7") + e.Text("SBar_8") + e.Text("SBar_9"),
                  QStringLiteral("Student 4Pos 0VertEL= 4"));
-        // All nine panels fit on the screen, each wide enough for its text.
-        auto* bar = e.Child("SBar");
-        for (auto* panel : bar->findChildren<QLabel*>())
-            QVERIFY2(panel->geometry().right() < bar->width() &&
-                         panel->fontMetrics().horizontalAdvance(panel->text()) + 8 < panel->width(),
-                     qPrintable(panel->objectName()));
     }
 
     // Escape, the "ESC" panel and closing the window all leave edit mode and recalculate what was typed.
@@ -158,12 +138,13 @@ private slots:
     void leavingEditModeRecalculates() {
         QFETCH(int, how);
         Ed e;
-        e.Edit(2);
-        e.Type(" 10 20");
+        e.ToCat(2);
+        e.Click("Ecmd_6");
+        QTest::keyClicks(e.w(), QStringLiteral(" 10 20"));
         e.Key(Qt::Key_Down);
         e.Key(Qt::Key_Tab);
-        e.Type("  7 15"); // student 1: 22 of 30 points
-        how == 0 ? e.Key(Qt::Key_Escape) : how == 1 ? Press(e.w(), "SBar_1") : (void)e.w()->close();
+        QTest::keyClicks(e.w(), QStringLiteral("  7 15")); // student 1: 22 of 30 points
+        how == 0 ? e.Key(Qt::Key_Escape) : how == 1 ? e.Click("SBar_1") : (void)e.w()->close();
         QVERIFY(!e.w()->Editing() && e.Child("Ecmd_6")->isVisible() == (how != 2));
         QCOMPARE(Field(e.state.doc, 1, 2, 0), std::string("  73"));
     }
@@ -171,55 +152,49 @@ private slots:
     void viewingClicksOpenThePopUps() {
         Ed e;
         e.ToCat(2);
-        QString title;
+        QString seen;
         InputBox::SetNextAnswer(QStringLiteral("Quiz on chapter 2"));
         WhenModal<PopUpInfo>([&](PopUpInfo* popup) {
             Press(popup, "cmdPopEdit");
-            title = popup->windowTitle() + ": " + popup->ShownText().trimmed();
+            seen = popup->windowTitle() + ": " + popup->ShownText().trimmed();
             QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         });
-        e.ClickAt(e.FieldPoint(2, 3));
-        QCOMPARE(title, QStringLiteral("FieldInfo for Field  2 (Catagory  2): Quiz on chapter 2"));
-        QCOMPARE(InfoSlot(e.state.doc, 2, 2).substr(0, 18), std::string("Quiz on chapter 2 "));
+        e.ClickField(2, 3);
+        QCOMPARE(seen, QStringLiteral("FieldInfo for Field  2 (Catagory  2): Quiz on chapter 2"));
         QCOMPARE(InputBox::Asked().back().title + ": " + InputBox::Asked().back().prompt,
                  QStringLiteral("Info for Field 2 (Catagory 2): Enter Field Description:"));
         // With Shift the set-values window, whose confirmation decides.
-        for (bool confirm : {false, true}) {
-            MessageBox::SetNextAnswer(confirm ? MsgAnswer::Ok : MsgAnswer::Cancel);
-            WhenModal([&](QWidget* modal) {
-                title = modal->windowTitle() + ": " + modal->findChild<QLabel*>("labC")->text() + ", " +
-                        modal->findChild<QLabel*>("labF")->text();
-                QTest::keyClicks(modal->findChild<QLineEdit*>("txtVal"), QStringLiteral("x"));
-                Press(modal, "cmdSet");
-                QVERIFY2(modal->isVisible(), "the window stays open after setting");
-                modal->close();
-            });
-            e.ClickAt(e.FieldPoint(2, 1), Qt::ShiftModifier);
-            QCOMPARE(title, QStringLiteral("Set Field Values: Catagory=  2, Field=  2"));
-            QCOMPARE(MessageBox::Asked().back().title + ": " + MessageBox::Asked().back().text,
-                     QStringLiteral("Set Field Values: Set Field Values to 'x   '"));
-            QCOMPARE(Field(e.state.doc, 3, 2, 2), confirm ? std::string("x   ") : std::string(" ..."));
-        }
-        // Other modifiers open nothing.
-        QTimer* none = FailOnModal();
+        MessageBox::SetNextAnswer(MsgAnswer::Ok);
+        WhenModal([&](QWidget* modal) {
+            seen = modal->windowTitle() + ": " + modal->findChild<QLabel*>("labC")->text() + ", " +
+                   modal->findChild<QLabel*>("labF")->text();
+            QTest::keyClicks(modal->findChild<QLineEdit*>("txtVal"), QStringLiteral("x"));
+            Press(modal, "cmdSet");
+            QVERIFY2(modal->isVisible(), "the window stays open after setting");
+            modal->close();
+        });
+        e.ClickField(2, 1, Qt::ShiftModifier);
+        QCOMPARE(seen, QStringLiteral("Set Field Values: Catagory=  2, Field=  2"));
+        QCOMPARE(MessageBox::Asked().back().text, QStringLiteral("Set Field Values to 'x   '"));
+        QCOMPARE(Field(e.state.doc, 3, 2, 2), std::string("x   "));
+        QTimer* none = FailOnModal(); // other modifiers open nothing
         for (auto m : {Qt::ControlModifier, Qt::AltModifier})
-            e.ClickAt(e.FieldPoint(1, 1), m);
+            e.ClickField(1, 1, m);
         delete none;
     }
 
     void headerLabelsEditDescriptions() {
         Ed e;
-        e.Edit(2);
+        e.ToCat(2);
+        e.Click("Ecmd_6");
         e.Key(Qt::Key_Tab);
         InputBox::SetNextAnswer(QStringLiteral("Second quiz"));
         e.Click("labHtxt");
-        QCOMPARE(InfoSlot(e.state.doc, 2, 2).substr(0, 11), std::string("Second quiz"));
-        QCOMPARE(e.Child<QLabel>("labHtxt")->text().trimmed(), QStringLiteral("Second quiz"));
         InputBox::SetNextAnswer(QStringLiteral("Unit tests"));
         e.Click("labH");
-        QCOMPARE(InputBox::Asked().back().title, QStringLiteral("Info for Field 0 (Catagory 2)"));
-        QCOMPARE(InfoSlot(e.state.doc, 2, 0).substr(0, 10), std::string("Unit tests"));
-        QCOMPARE(e.Child<QLabel>("labH")->text(), QStringLiteral("Field 0 "));
+        QCOMPARE(InfoSlot(e.state.doc, 2, 2).substr(0, 11) + InfoSlot(e.state.doc, 2, 0).substr(0, 10),
+                 std::string("Second quizUnit tests"));
+        QCOMPARE(e.Text("labH") + e.Text("labHtxt").trimmed(), QStringLiteral("Field 0 Unit tests"));
     }
 
     void displayDialogReachesThePage() {
@@ -228,31 +203,21 @@ private slots:
         FontPicker::SetNextAnswer(FontChoice{QStringLiteral("Courier"), 18, true, false});
         WhenModal([&](QWidget* modal) {
             QCOMPARE(modal->windowTitle(), QStringLiteral("Change Display Attributes"));
-            Press(modal, "Cbar_1");
-            Press(modal, "cmdColor");
-            Press(modal, "cmdFonts");
-            auto* txtLid = modal->findChild<QLineEdit*>("txtLid");
-            txtLid->selectAll();
-            QTest::keyClicks(txtLid, QStringLiteral("4"));
-            Press(modal, "cmdApply");
+            for (const char* control : {"Cbar_1", "cmdColor", "cmdFonts", "cmdApply"})
+                Press(modal, control);
         });
         e.Click("Ecmd_4");
         QCOMPARE((QList<int>{FontPicker::LastMinSize(), FontPicker::LastMaxSize()}), (QList<int>{4, 18}));
-        QCOMPARE(e.state.Display.ScrFontSize, 18);
-        if (e.page().Fits) {
-            QCOMPARE(e.Pixel(0, e.page().RowY(1, 5)), QColor(10, 20, 30));
-            QCOMPARE(e.page().ZoneShow[2], 4);
-        } else {
-            QCOMPARE(QString::fromStdString(e.page().Message), QStringLiteral("Window too small for this font"));
-            QVERIFY(!e.Child("Ecmd_6")->isEnabled());
-        }
+        QCOMPARE((QList<Rgb>{e.state.Display.BgColor[1], e.state.Display.BgColor[6], Rgb(e.state.Display.ScrFontSize)}),
+                 (QList<Rgb>{0x0A141E, 0x0A141E, 18}));
+        QVERIFY(e.page().Fits || !e.Child("Ecmd_6")->isEnabled());
         // "Default" takes effect at once, also when the dialog is cancelled.
         WhenModal([](QWidget* modal) {
             Press(modal, "cmdDefault");
             Press(modal, "cmdCancel");
         });
         e.Click("Ecmd_4");
-        QVERIFY(e.state.Display.BgColor == DefaultDisplaySettings().BgColor && e.page().Fits);
+        QVERIFY(e.state.Display.BgColor == DefaultDisplaySettings().BgColor);
     }
 
     void infoAndSave() {
@@ -260,7 +225,6 @@ private slots:
         WhenModal([&](QWidget* modal) {
             QCOMPARE(modal->objectName(), QStringLiteral("MrkInfo"));
             e.state.doc.InfoLine[1] = "Algebra";
-            e.state.doc.InfoLine[4] = "Ms. Noether";
             modal->close();
         });
         e.Click("Ecmd_7");
@@ -273,17 +237,11 @@ private slots:
         e.Click("Ecmd_7");
         QVERIFY(e.state.Changed);
         QCOMPARE(e.w()->windowTitle(), QStringLiteral("Markroll Update: Algebra (Class Section\?\?\?)"));
-        QCOMPARE(e.page().Rows.back().Texts[0].Literal.substr(0, 11), std::string("Ms. Noether"));
-        // "&Save" runs the main window's Save As; the button is red while there is anything unsaved.
-        e.state.Changed = false;
+        // "&Save" runs the main window's Save As; the button is red while anything is unsaved.
         QCOMPARE(e.SaveColor(), QColor(255, 0, 0));
-        int saves = 0;
-        e.w()->SetSaveAsHandler([&] {
-            ++saves;
-            e.state.SavedImage = SerializeMarkroll(e.state.doc);
-        });
+        e.w()->SetSaveAsHandler([&] { e.state.SavedImage = SerializeMarkroll(e.state.doc); });
+        e.state.Changed = false;
         e.Click("Ecmd_8");
-        QCOMPARE(saves, 1);
         QCOMPARE(e.SaveColor(), QColor(128, 255, 128));
     }
 

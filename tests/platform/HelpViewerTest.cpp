@@ -12,11 +12,9 @@ namespace {
 
 QList<QWidget*> Viewers() {
     QList<QWidget*> viewers;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "HelpViewer" && widget->isVisible()) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == "HelpViewer" && widget->isVisible())
             viewers << widget;
-        }
-    }
     return viewers;
 }
 
@@ -28,9 +26,8 @@ class HelpViewerTest : public QObject {
 
 private slots:
     void cleanup() {
-        for (QWidget* viewer : Viewers()) {
+        for (QWidget* viewer : Viewers())
             viewer->close();
-        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         Q_INIT_RESOURCE(HelpPages);
     }
@@ -67,9 +64,7 @@ private slots:
         QVERIFY(!QFile::exists(":/help/index.html"));
         HelpViewer::ShowContents(nullptr);
         QCOMPARE(Viewers().size(), 1);
-        auto* browser = Viewers().front()->findChild<QTextBrowser*>("txtHelp");
-        QVERIFY(browser);
-        QCOMPARE(browser->toPlainText(),
+        QCOMPARE(Viewers().front()->findChild<QTextBrowser*>("txtHelp")->toPlainText(),
                  QString("Help is not available: the help pages are missing from this copy of the program."));
     }
 };

@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(styles, QList<bool>({false, true}));
         QCOMPARE(chosen.has_value(), accept);
         QVERIFY(!accept || *chosen == (FontChoice{family, sizes.value(3), true, true}));
-        QVERIFY(!accept || (chosen->size >= 4 && chosen->size <= 18));
+        QVERIFY(!accept || (chosen->size >= 4 && chosen->size <= 18)); // "30" typed
     }
 
     void realColorPicker_data() { AcceptOrCancel(); }
