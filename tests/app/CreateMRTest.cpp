@@ -141,4 +141,4 @@ private slots:
 };
 
 QTEST_MAIN(TestCreateMR)
-#include "tst_CreateMR.moc"
+#include "CreateMRTest.moc"

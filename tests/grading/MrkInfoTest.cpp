@@ -108,4 +108,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMrkInfo)
-#include "tst_MrkInfo.moc"
+#include "MrkInfoTest.moc"

@@ -63,4 +63,4 @@ private slots:
 };
 
 QTEST_MAIN(TestViewers)
-#include "tst_Viewers.moc"
+#include "ViewersTest.moc"

@@ -9,6 +9,7 @@
 
 #include "app/AppTestSupport.h"
 #include "app/CreateMR.h"
+#include "app/ShellText.h"
 #include "app/frmMenu.h"
 #include "document/MarkrollFile.h"
 #include "support/TempDir.h"
@@ -45,6 +46,12 @@ private:
     QAction* Item(const QString& name) { return m_menu->findChild<QAction*>(name); }
 
 private slots:
+    // The shell's texts that are put together from numbers: each number keeps its leading blank.
+    void textsWithNumbers() {
+        QCOMPARE(CreateConfirmation(10, 100), std::string("Create New Markroll With:\n 10 Catagories\n 100 Students"));
+        QCOMPARE(AboutVersionText(), std::string("Version 3. 0. 1"));
+    }
+
     void init() {
         m_state = std::make_unique<AppState>();
         m_menu = std::make_unique<frmMenu>(*m_state);
@@ -212,4 +219,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "tst_frmMenu.moc"
+#include "frmMenuTest.moc"
