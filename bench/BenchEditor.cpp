@@ -8,13 +8,13 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "BenchDocument.h"
 #include "calc/Recalc.h"
 #include "document/DisplaySettings.h"
 #include "editor/EditCursor.h"
 #include "editor/PageLayout.h"
 #include "editor/PageRenderer.h"
 #include "platform/Platform.h"
-#include "BenchDocument.h"
 
 using namespace markroll;
 

@@ -11,9 +11,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "BenchDocument.h"
 #include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
-#include "BenchDocument.h"
 
 using namespace markroll;
 

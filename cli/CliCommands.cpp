@@ -143,8 +143,7 @@ private:
         m_err << (file == StdOut ? "standard output" : file) << ":";
         if (e.line > 0)
             m_err << e.line << ":";
-        m_err << " error " << e.number << ": " << (e.detail.empty() ? ErrorDescription(e.number) : e.detail)
-              << "\n";
+        m_err << " error " << e.number << ": " << (e.detail.empty() ? ErrorDescription(e.number) : e.detail) << "\n";
         return CliFileError;
     }
 
@@ -235,8 +234,7 @@ private:
                 io.out = Value(args, i);
                 if (io.out->empty())
                     throw UsageError{"option " + a + " needs a file name"};
-            }
-            else if (allowClear && a == "--clear")
+            } else if (allowClear && a == "--clear")
                 io.clear = true;
             else if (RejectOption(a), io.in.empty())
                 io.in = a;
@@ -280,8 +278,8 @@ private:
         const PlanRow row = CommitPlanRow(t.name, t.weight, t.fields, t.length);
         const std::string what = "category " + row.name;
         if (row.name.size() < t.name.size())
-            m_err << "category " << t.name << ": the name is cut to " << MaxNameLen << " characters, using "
-                  << row.name << "\n";
+            m_err << "category " << t.name << ": the name is cut to " << MaxNameLen << " characters, using " << row.name
+                  << "\n";
         NoteCorrection(what + ": weight", t.weight, row.weight, 0, 999);
         NoteCorrection(what + ": fields", t.fields, row.fields, 2, MaxFields);
         NoteCorrection(what + ": field length", t.length, row.length, 1, CellWidth);
@@ -301,8 +299,7 @@ private:
                 RequireNumber("--students", *students);
             } else if (a == "--category") {
                 typed.push_back(ParseCategory(Value(args, i)));
-            }
-            else if (a == "--from")
+            } else if (a == "--from")
                 from = Value(args, i);
             else if (a == "--force")
                 force = true;

@@ -96,7 +96,9 @@ inline std::string RunOperations(std::string_view data) {
     AssignGrades(doc, false);
 
     auto cat = [&] { return arg.In(-1, doc.NumCats + 1); };
-    auto fieldsOf = [&](int c) { return doc.IsUserCat(c) ? static_cast<int>(doc.CatFields[static_cast<std::size_t>(c)]) : 3; };
+    auto fieldsOf = [&](int c) {
+        return doc.IsUserCat(c) ? static_cast<int>(doc.CatFields[static_cast<std::size_t>(c)]) : 3;
+    };
     const int ops = 6 + arg.In(0, 6);
     for (int i = 0; i < ops; ++i) {
         const int op = i < 6 ? i : arg.In(0, 7);

@@ -10,15 +10,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "widgets/ChartPainter.h"
-#include "widgets/CommandButton.h"
-#include "widgets/ListCombo.h"
-#include "grading/MrkInfo.h"
 #include "app/ShellText.h"
 #include "document/MarkrollFile.h"
 #include "document/Session.h"
+#include "grading/MrkInfo.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
+#include "widgets/ChartPainter.h"
+#include "widgets/CommandButton.h"
+#include "widgets/ListCombo.h"
 
 namespace markroll {
 

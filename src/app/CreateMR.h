@@ -4,10 +4,10 @@
 #include <QFont>
 #include <array>
 
-#include "widgets/CategoryChart.h"
 #include "app/PlanLists.h"
 #include "document/Document.h"
 #include "document/NewDocument.h"
+#include "widgets/CategoryChart.h"
 
 class QLabel;
 class QLineEdit;

@@ -25,5 +25,4 @@ std::string CreateConfirmation(int cats, int students);
 /// The about box's version line, each number with its leading blank: "Version 3. 0. 1".
 std::string AboutVersionText();
 
-
 } // namespace markroll

@@ -2,12 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -316,9 +316,9 @@ bool frmMenu::SaveAs() {
 bool frmMenu::ConfirmExit() {
     if (!m_state.DocumentOpen())
         return true;
-    const MsgAnswer answer = MessageBox::Show(this, QStringLiteral("Save Markroll Before Exiting ?"),
-                                              MsgButtons::YesNoCancel, MsgIcon::None,
-                                              QStringLiteral("Exit Markroll Program"));
+    const MsgAnswer answer =
+        MessageBox::Show(this, QStringLiteral("Save Markroll Before Exiting ?"), MsgButtons::YesNoCancel, MsgIcon::None,
+                         QStringLiteral("Exit Markroll Program"));
     // A cancelled or failed save keeps the program running, so the document is not lost.
     return answer == MsgAnswer::Yes ? SaveAs() : answer == MsgAnswer::No;
 }

@@ -22,9 +22,13 @@ double ScorePart(const std::string& row, int k) {
 }
 
 // A single-precision accumulator: every addition is rounded to single precision.
-void Accumulate(float& sum, double x) { sum = static_cast<float>(static_cast<double>(sum) + x); }
+void Accumulate(float& sum, double x) {
+    sum = static_cast<float>(static_cast<double>(sum) + x);
+}
 
-std::string ResultCell(double x) { return CellText(ClampToInt16(x), CellWidth); }
+std::string ResultCell(double x) {
+    return CellText(ClampToInt16(x), CellWidth);
+}
 
 } // namespace
 

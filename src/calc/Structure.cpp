@@ -36,11 +36,17 @@ template <typename T> void InsertAt(std::vector<T>& v, int at, T value) {
     v.insert(v.begin() + at, std::move(value));
 }
 
-template <typename T> void EraseAt(std::vector<T>& v, int at) { v.erase(v.begin() + at); }
+template <typename T> void EraseAt(std::vector<T>& v, int at) {
+    v.erase(v.begin() + at);
+}
 
-std::size_t Chars(int cells) { return static_cast<std::size_t>(cells) * CellWidth; }
+std::size_t Chars(int cells) {
+    return static_cast<std::size_t>(cells) * CellWidth;
+}
 
-std::int16_t& Fields(Document& d, int c) { return d.CatFields[static_cast<std::size_t>(c)]; }
+std::int16_t& Fields(Document& d, int c) {
+    return d.CatFields[static_cast<std::size_t>(c)];
+}
 
 void RetitleSummary(Document& doc) {
     doc.CatFields[0] = static_cast<std::int16_t>(doc.NumCats + 2);
@@ -121,8 +127,7 @@ void InsertFields(Document& doc, int c, int pos, int k, int len) {
     const std::string blank = Left(t.TmplBlank, k * CellWidth);
     for (int r = 0; r <= doc.NumStudents + 1; ++r)
         InsertText(doc.CatData(r, c), Chars(pos), blank);
-    InsertText(doc.FieldInfo[static_cast<std::size_t>(c)], static_cast<std::size_t>(InfoLen) * pos,
-               Space(InfoLen * k));
+    InsertText(doc.FieldInfo[static_cast<std::size_t>(c)], static_cast<std::size_t>(InfoLen) * pos, Space(InfoLen * k));
     Fields(doc, c) = static_cast<std::int16_t>(n + k);
 }
 

@@ -181,7 +181,8 @@ std::optional<FileError> UpdateInPlace(const std::string& target, std::string_vi
         if (Overwrite(fd, old, plain)) {
             ::close(fd);
             return FileError{e->number, 0,
-                             ErrorDescription(e->number) + " (the file is damaged; its old content is in " + copy + ")"};
+                             ErrorDescription(e->number) + " (the file is damaged; its old content is in " + copy +
+                                 ")"};
         }
     }
     const int closed = ::close(fd);

@@ -42,7 +42,9 @@ std::string SaveErrorText(int number, std::string_view description) {
     return "Save Error(" + NumText(number) + ") - " + std::string(description);
 }
 
-std::string FileError::Message() const { return SaveErrorText(number, Description()); }
+std::string FileError::Message() const {
+    return SaveErrorText(number, Description());
+}
 
 std::string FileError::Message(const std::string& path) const {
     return SaveErrorText(number, Description() + ": " + path);

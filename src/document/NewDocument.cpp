@@ -16,9 +16,13 @@ std::string Repeat(std::string_view s, int n) {
     return out;
 }
 
-std::string Pad(std::string_view text) { return Left(std::string(text) + Space(InfoLen), InfoLen); }
+std::string Pad(std::string_view text) {
+    return Left(std::string(text) + Space(InfoLen), InfoLen);
+}
 
-int RoundCount(double x) { return static_cast<int>(RoundHalfEven(x)); }
+int RoundCount(double x) {
+    return static_cast<int>(RoundHalfEven(x));
+}
 
 } // namespace
 
@@ -91,8 +95,8 @@ CategoryPlan Initialize(Document& doc, bool documentOpen) {
     plan.PlanWeight[0] = 100;
 
     doc.LastInfo = 7;
-    doc.InfoLine = {"Version 3.00",    "Class Name???",       "Class Section???",   "Class Term???",
-                    "Instructor???",   "Creation Date???",    "Last Update Date???", "Last Update Time???"};
+    doc.InfoLine = {"Version 3.00",  "Class Name???",    "Class Section???",    "Class Term???",
+                    "Instructor???", "Creation Date???", "Last Update Date???", "Last Update Time???"};
     doc.LastGrade = 6;
     doc.GradeLetter = {"gl", "A", "B", "C", "D", "F", "I"};
     doc.GradeMin = {0, 90, 80, 70, 60, 50, 0};
@@ -168,16 +172,20 @@ PlanRow CommitPlanRow(std::string_view name, std::string_view weight, std::strin
     return row;
 }
 
-std::int16_t ClampPlanCats(int cats) { return static_cast<std::int16_t>(std::clamp(cats, 3, MaxCats)); }
+std::int16_t ClampPlanCats(int cats) {
+    return static_cast<std::int16_t>(std::clamp(cats, 3, MaxCats));
+}
 
-std::string PlanNumberText(int value) { return NumTextTrim(value); }
+std::string PlanNumberText(int value) {
+    return NumTextTrim(value);
+}
 
 void RedoCats(CategoryPlan& plan, const std::vector<PlanRow>& rows) {
     const std::size_t count = std::min<std::size_t>(rows.size(), MaxCats - 2);
     int sum = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const PlanRow r = CommitPlanRow(rows[i].name, PlanNumberText(rows[i].weight),
-                                        PlanNumberText(rows[i].fields), PlanNumberText(rows[i].length));
+        const PlanRow r = CommitPlanRow(rows[i].name, PlanNumberText(rows[i].weight), PlanNumberText(rows[i].fields),
+                                        PlanNumberText(rows[i].length));
         plan.PlanName[i + 2] = r.name;
         plan.PlanWeight[i + 2] = r.weight;
         plan.PlanFields[i + 2] = r.fields;

@@ -55,8 +55,7 @@ std::int16_t ReadPlanNumber(std::string_view text);
 
 /// Commits one row of the create-document dialog: name cut to 16, weight at most 999, fields 2..MaxFields,
 /// length 1..CellWidth.
-PlanRow CommitPlanRow(std::string_view name, std::string_view weight, std::string_view fields,
-                      std::string_view length);
+PlanRow CommitPlanRow(std::string_view name, std::string_view weight, std::string_view fields, std::string_view length);
 
 /// The number of categories a plan may create: 3..MaxCats.
 std::int16_t ClampPlanCats(int cats);

@@ -10,7 +10,9 @@ namespace markroll {
 
 namespace {
 
-bool IsSkipped(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
+bool IsSkipped(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n';
+}
 
 int DigitValue(char ch) {
     if (ch >= '0' && ch <= '9')
@@ -40,7 +42,9 @@ double RadixValue(std::string_view t, std::size_t i, int radix) {
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(v)));
 }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 } // namespace
 
@@ -145,11 +149,17 @@ std::string CellText(double x, int w) {
     return t.size() >= width ? t.substr(t.size() - width) : std::string(width - t.size(), ' ') + t;
 }
 
-double RoundHalfEven(double x) { return std::nearbyint(x); }
+double RoundHalfEven(double x) {
+    return std::nearbyint(x);
+}
 
-double IntHalfUp(double x) { return std::floor(x + 0.5); }
+double IntHalfUp(double x) {
+    return std::floor(x + 0.5);
+}
 
-std::int16_t ReadInt16(std::string_view text) { return ClampToInt16(RoundHalfEven(TextValue(text))); }
+std::int16_t ReadInt16(std::string_view text) {
+    return ClampToInt16(RoundHalfEven(TextValue(text)));
+}
 
 std::int16_t ClampToInt16(double x) {
     if (std::isnan(x))
@@ -184,7 +194,9 @@ std::string Mid(std::string_view s, int start, int n) {
     return std::string(s.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(n)));
 }
 
-std::string Space(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string(); }
+std::string Space(int n) {
+    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
+}
 
 void ReplaceAt(std::string& row, int pos, std::string_view text) {
     if (pos < 1)

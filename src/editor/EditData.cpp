@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "grading/MrkInfo.h"
 #include "document/MarkrollFile.h"
 #include "document/TextNumber.h"
 #include "editor/ClickLabel.h"
@@ -20,6 +19,7 @@
 #include "editor/FieldInfoEdit.h"
 #include "editor/PopUpChg.h"
 #include "editor/PopUpInfo.h"
+#include "grading/MrkInfo.h"
 #include "platform/Platform.h"
 #include "widgets/LabelStyle.h"
 

@@ -12,10 +12,10 @@
 
 #include "document/TextNumber.h"
 #include "editor/ClickLabel.h"
+#include "editor/DisplayRules.h"
 #include "platform/Pickers.h"
 #include "platform/Platform.h"
 #include "widgets/LabelStyle.h"
-#include "editor/DisplayRules.h"
 
 namespace markroll {
 

@@ -34,8 +34,9 @@ void SetFieldInfo(Document& doc, int cat, int fld, std::string_view text) {
 namespace {
 
 int LastField(const Document& doc, int cat) {
-    return cat >= 0 && static_cast<std::size_t>(cat) < doc.CatFields.size() ? doc.CatFields[static_cast<std::size_t>(cat)] - 1
-                                                                           : -1;
+    return cat >= 0 && static_cast<std::size_t>(cat) < doc.CatFields.size()
+               ? doc.CatFields[static_cast<std::size_t>(cat)] - 1
+               : -1;
 }
 
 } // namespace

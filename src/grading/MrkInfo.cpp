@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/CommandButton.h"
-#include "widgets/ListCombo.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
+#include "widgets/CommandButton.h"
+#include "widgets/ListCombo.h"
 
 namespace markroll {
 

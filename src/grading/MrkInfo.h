@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "grading/InfoList.h"
 #include "document/Document.h"
+#include "grading/InfoList.h"
 
 class QComboBox;
 class QLabel;

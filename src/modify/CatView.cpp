@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "widgets/ChartPainter.h"
 #include "platform/Platform.h"
+#include "widgets/ChartPainter.h"
 
 namespace markroll {
 

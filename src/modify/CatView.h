@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QFont>
 
-#include "widgets/CategoryChart.h"
 #include "document/Document.h"
+#include "widgets/CategoryChart.h"
 
 namespace markroll {
 

@@ -19,6 +19,7 @@ namespace {
 // positive; totals and averages round half up; totals beyond 16 bits are clamped, then cut to the cell.
 TEST(RecalcCategory, TotalsAndAverages) {
     using Texts = std::vector<std::string>;
+    // clang-format off
     const std::tuple<Texts, std::vector<Texts>, Texts, std::string> cases[] = {
         {{"10", "20"}, {{"7", "15"}}, {"  73"}, "  73   7  15"},
         {{"", ""}, {{"5", "7"}, {"", ""}}, {" 100", " 100"}, " 100   3   4"},
@@ -30,6 +31,7 @@ TEST(RecalcCategory, TotalsAndAverages) {
         {{".01"}, {{"-99"}}, {"2768"}, " 768 -99"}, {{"5"}, {{"9  3"}}, {"  60"}, "  60   3"},
         {{"10", "10"}, {{"...", "abc"}, {"4", "x5"}}, {"   0", "  20"}, "  10   2   0"},
     };
+    // clang-format on
     for (const auto& [possible, scores, totals, averages] : cases) {
         const int fields = static_cast<int>(possible.size()) + 1;
         Document doc = MakeDocument(static_cast<int>(scores.size()), {{"Cat", 100, fields, 4}});
@@ -54,6 +56,7 @@ TEST(RecalcCategory, TotalsAndAverages) {
 // and TOT of one student: weighted and rounded half up (80.5 to 81), no weights give 0, totals are copied
 // as they are, a blank reads 0, and a weighted total beyond 16 bits is clamped.
 TEST(RecalcSummary, WeightedAndAdjustedTotals) {
+    // clang-format off
     const struct {
         std::vector<int> weights;
         std::vector<std::string> totals;
@@ -67,6 +70,7 @@ TEST(RecalcSummary, WeightedAndAdjustedTotals) {
         {{100}, {"  75"}, "-5", -1, "  75", "  70"},           {{100}, {"80.5"}, "...", -1, "  81", "  81"},
         {{50, 50}, {" ...", "  90"}, "0", -1, "  45", "  45"}, {{32767}, {"9999"}, "0", 1, "2767", "2767"},
     };
+    // clang-format on
     for (const auto& t : cases) {
         std::vector<CatShape> cats;
         for (int w : t.weights)

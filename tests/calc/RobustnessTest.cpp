@@ -19,8 +19,8 @@ namespace {
 // Rows of a file edited by hand can have any length; recalculation and grading still write the total and
 // the grade cells. (The seed corpus runs every structure operation on such a file.)
 TEST(HandEditedRows, ShortAndLongRowsNeverBreak) {
-    const std::vector<std::string> shapes = {"", "7", "  8", " 10 ", "  12 ...  1", std::string(300, '9'),
-                                             std::string(5, ' ')};
+    const std::vector<std::string> shapes = {
+        "", "7", "  8", " 10 ", "  12 ...  1", std::string(300, '9'), std::string(5, ' ')};
     for (std::size_t shape = 0; shape < shapes.size(); ++shape) {
         Document doc = MakeDocument(3, {{"Tests", 50, 4, 3}, {"Lab", 50, 3, 2}});
         for (auto& rows : doc.Grid)

@@ -23,7 +23,9 @@ std::string Tag(int c, int f, int r) {
     return {static_cast<char>('A' + c), static_cast<char>('0' + f % 10), static_cast<char>('a' + r)};
 }
 
-std::string InfoTag(int c, int f) { return Left("info " + std::to_string(c) + "." + std::to_string(f) + Space(InfoLen), InfoLen); }
+std::string InfoTag(int c, int f) {
+    return Left("info " + std::to_string(c) + "." + std::to_string(f) + Space(InfoLen), InfoLen);
+}
 
 // Four students and the given user categories (by default three of 4, 3 and 2 fields), with every cell but
 // the titles and every description tagged, so that a test can see where each one went.
@@ -68,6 +70,7 @@ void ExpectSound(const Document& doc, const std::string& what) {
 // 2 SwitchCategories c and x, 3 InsertFields into c at x, y of length z, 4 DeleteFields of c from x, y of them,
 // 5 SwitchFields x and y of c, 6 RecalcAll.
 void Apply(Document& doc, int op, int c, int x = 0, int y = 0, int z = 0) {
+    // clang-format off
     const std::function<void()> ops[] = {
         [&] { InsertCategory(doc, c, x, z, "x", y); }, [&] { DeleteCategory(doc, c); },
         [&] { SwitchCategories(doc, c, x); },          [&] { InsertFields(doc, c, x, y, z); },
@@ -90,6 +93,7 @@ TEST(CategoryOperations, MoveCategoriesAndSummaryColumns) {
         {"insert into none", one, [](Document& d) { DeleteCategory(d, 2), InsertCategory(d, 2, 3, 2, "Project", 10); },
          {0, 1, -1}, {0, -1, 2, 3, 4}},
     };
+    // clang-format on
     for (const auto& [name, start, op, cats, cells] : cases) {
         Document doc = start;
         op(doc);
@@ -102,7 +106,8 @@ TEST(CategoryOperations, MoveCategoriesAndSummaryColumns) {
                 continue;
             }
             EXPECT_EQ(std::tie(doc.CatName[c], doc.CatWeight[c], doc.CatFields[c], doc.FieldLen[c], doc.FieldInfo[c]),
-                      std::make_tuple("Project", 10, 3, 2, Space(3 * InfoLen))) << name;
+                      std::make_tuple("Project", 10, 3, 2, Space(3 * InfoLen)))
+                << name;
             for (int r = 0; r <= doc.PossibleRow(); ++r)
                 EXPECT_EQ(doc.CatData(r, c), r < doc.PossibleRow() ? "  ..  ..  .." : " 100  ..  ..") << r;
         }
@@ -118,6 +123,7 @@ TEST(CategoryOperations, MoveCategoriesAndSummaryColumns) {
 
 TEST(CategoryOperations, InsertCorrectsItsArguments) {
     // Fields, length, name and weight asked for, then those used.
+    // clang-format off
     const std::tuple<int, int, std::string, int, int, int, std::string, int> cases[] = {
         {1, 9, "Homework and quizzes", -20, 2, 4, "Homework and qui", 20}, {100, -3, "", 0, 64, 0, "", 0},
         {-7, 2, "x", -32768, 2, 2, "x", 32767}, {5, 1, "y", INT_MIN, 5, 1, "y", 32767},
@@ -144,6 +150,7 @@ TEST(FieldOperations, MoveFieldsAndDescriptions) {
          2, "0321", "0321", "0321", ""},
         {"switch 1 and 3", [](Document& d) { Apply(d, 5, 2, 1, 3); }, 2, "0321", "0321", "0321", ""},
     };
+    // clang-format on
     const Document before = Tagged();
     for (const auto& [name, op, cat, row, possible, info, blank] : cases) {
         Document doc = before;
@@ -152,8 +159,10 @@ TEST(FieldOperations, MoveFieldsAndDescriptions) {
         auto expect = [&, cat = cat, blank = blank](const char* pattern, int r) {
             std::string want;
             for (const char* p = pattern; *p; ++p)
-                want += *p == '.' ? blank : *p == '_' ? Space(r < 0 ? InfoLen : CellWidth)
-                        : r < 0 ? InfoTag(cat, *p - '0') : " " + Tag(cat, *p - '0', r);
+                want += *p == '.'   ? blank
+                        : *p == '_' ? Space(r < 0 ? InfoLen : CellWidth)
+                        : r < 0     ? InfoTag(cat, *p - '0')
+                                    : " " + Tag(cat, *p - '0', r);
             return want;
         };
         for (int r = 0; r <= doc.NumStudents; ++r)
@@ -170,8 +179,8 @@ TEST(FieldOperations, MoveFieldsAndDescriptions) {
 // recalculation fills.
 TEST(FieldOperations, InsertStopsAtMaxFieldsAndEmptyCategoriesRecalculate) {
     // Category, position, count, and the fields that the category then has.
-    const int cases[][4] = {{2, 4, 0, 5}, {2, 5, -5, 6}, {2, 6, 100, 64}, {3, 3, 61, 64}, {4, 2, 61, 63},
-                            {4, 63, 1, 64}};
+    const int cases[][4] = {{2, 4, 0, 5},   {2, 5, -5, 6},  {2, 6, 100, 64},
+                            {3, 3, 61, 64}, {4, 2, 61, 63}, {4, 63, 1, 64}};
     Document doc = Tagged();
     for (const auto& c : cases) {
         InsertFields(doc, c[0], c[1], c[2], 3);
@@ -194,9 +203,9 @@ TEST(FieldOperations, InsertStopsAtMaxFieldsAndEmptyCategoriesRecalculate) {
 // SUMMARY, NAME DATA and 2..4 of 4, 3 and 2 fields.
 TEST(Structure, OutOfRangeArgumentsDoNothing) {
     const int ops[][5] = {
-        {0, 1, 2, 5, 3}, {0, 6, 2, 5, 3}, {1, 1},       {1, 5},       {2, 3, 3},    {2, 1, 3},    {2, 2, 5},
+        {0, 1, 2, 5, 3}, {0, 6, 2, 5, 3}, {1, 1},          {1, 5},          {2, 3, 3},    {2, 1, 3},    {2, 2, 5},
         {3, 1, 1, 1, 3}, {3, 5, 1, 1, 3}, {3, 2, 0, 1, 3}, {3, 2, 5, 1, 3}, {4, 1, 1, 1}, {4, 5, 1, 1}, {4, 2, 0, 1},
-        {4, 2, 4, 1},    {4, 2, 1, 0},    {5, 2, 2, 2}, {5, 1, 1, 2}, {5, 2, 1, 4}, {5, 2, 0, 2}, {5, 5, 1, 2}};
+        {4, 2, 4, 1},    {4, 2, 1, 0},    {5, 2, 2, 2},    {5, 1, 1, 2},    {5, 2, 1, 4}, {5, 2, 0, 2}, {5, 5, 1, 2}};
     const Document before = Tagged();
     for (const auto& o : ops) {
         Document doc = before;

@@ -84,10 +84,22 @@ TEST(MarkrollCli, UsageErrorsAndHelp) {
         nine.insert(nine.end(), {"--category", "C:10:2:3"});
     nine.push_back(x);
     const std::vector<std::vector<std::string>> cases = {
-        {}, {"frobnicate"}, {"new"}, {"new", "--category", "NoColons", x}, {"new", "--students"},
-        {"new", "--bogus", x}, nine, {"info"}, {"info", "a", "b"}, {"recalc", "-o"}, {"grade", "--clear"},
-        {"new", "--students", "abc", x}, {"new", "--students", "", x}, {"new", "--category", "A:abc:xyz:q", x},
-        {"new", "--category", "A:10:2x:3", x}, {"recalc", x, "-o", ""},
+        {},
+        {"frobnicate"},
+        {"new"},
+        {"new", "--category", "NoColons", x},
+        {"new", "--students"},
+        {"new", "--bogus", x},
+        nine,
+        {"info"},
+        {"info", "a", "b"},
+        {"recalc", "-o"},
+        {"grade", "--clear"},
+        {"new", "--students", "abc", x},
+        {"new", "--students", "", x},
+        {"new", "--category", "A:abc:xyz:q", x},
+        {"new", "--category", "A:10:2x:3", x},
+        {"recalc", x, "-o", ""},
     };
     for (const auto& args : cases) {
         const CliRun r = Cli(args);

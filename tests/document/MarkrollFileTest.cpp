@@ -35,8 +35,10 @@ Document RandomDocument(std::mt19937& rng) {
         return s;
     };
     auto num = [&] {
-        return static_cast<std::int16_t>(in(0, 1) ? in(-5, 120) : in(0, 1) ? in(-32768, 32767) : in(0, 1) ? 32767
-                                                                                                           : -32768);
+        return static_cast<std::int16_t>(in(0, 1)   ? in(-5, 120)
+                                         : in(0, 1) ? in(-32768, 32767)
+                                         : in(0, 1) ? 32767
+                                                    : -32768);
     };
     Document d;
     d.NumStudents = static_cast<std::int16_t>(in(0, 1) ? in(0, 8) : in(90, MaxStudents));
@@ -95,6 +97,7 @@ TEST(Parse, MalformedFilesGiveExactErrorAndLeaveDocument) {
     const std::string PastEnd = "Input past end of file", Mismatch = "Type mismatch", Overflow = "Overflow",
                       Subscript = "Subscript out of range", MoreLines = "the file holds more lines than its counts say",
                       Length = "; a field length is 0 to 4", Whole = SerializeMarkroll(DefaultDocument());
+    // clang-format off
     const struct {
         std::string text;
         int number, line;
@@ -125,6 +128,7 @@ TEST(Parse, MalformedFilesGiveExactErrorAndLeaveDocument) {
         {"40000,5,7,6\r\n", 6, 1, Overflow}, {"32767.5,5,7,6\r\n", 6, 1, Overflow},
         {WithLine(4, "-32769"), 6, 4, Overflow}, {WithLine(16, "100,7,99999"), 6, 16, Overflow},
     };
+    // clang-format on
     Document doc = DefaultDocument();
     doc.CatName[2] = "Sentinel";
     SetField(doc, 4, 2, 1, "42");
@@ -172,8 +176,8 @@ TEST(Parse, LineEndsAndEndMarksAccepted) {
     std::string lf;
     std::remove_copy(crlf.begin(), crlf.end(), std::back_inserter(lf), '\r');
     const std::string mixed = lf.substr(0, lf.find("SUMMARY")) + crlf.substr(crlf.find("SUMMARY"));
-    for (const std::string& text : {lf, mixed, crlf.substr(0, crlf.size() - 2), crlf + "\r\n\r\n", crlf + "\x1A",
-                                    crlf + "\n\x1A\r\n\n"}) {
+    for (const std::string& text :
+         {lf, mixed, crlf.substr(0, crlf.size() - 2), crlf + "\r\n\r\n", crlf + "\x1A", crlf + "\n\x1A\r\n\n"}) {
         Document back;
         const auto err = ParseMarkroll(text, back);
         ASSERT_FALSE(err) << err->Message();
@@ -182,8 +186,8 @@ TEST(Parse, LineEndsAndEndMarksAccepted) {
 }
 
 TEST(Parse, NumberItemsTolerateBlanksAndSigns) {
-    const std::pair<const char*, int> cases[] = {{" 34 ,2,3", 34},      {"+34,2,3", 34},       {"\t34\t,2,3", 34},
-                                                 {"34.4,2,3", 34},      {"33.5,2,3", 34},      {"-0,2,3", 0},
+    const std::pair<const char*, int> cases[] = {{" 34 ,2,3", 34},       {"+34,2,3", 34},     {"\t34\t,2,3", 34},
+                                                 {"34.4,2,3", 34},       {"33.5,2,3", 34},    {"-0,2,3", 0},
                                                  {"-32768,2,3", -32768}, {"32767,2,3", 32767}};
     for (const auto& [line, weight] : cases) {
         Document doc;

@@ -16,7 +16,9 @@ using namespace markroll::test;
 
 namespace {
 
-std::string Pad(const std::string& s) { return s + Space(InfoLen - static_cast<int>(s.size())); }
+std::string Pad(const std::string& s) {
+    return s + Space(InfoLen - static_cast<int>(s.size()));
+}
 
 // The default document as it goes to disk; a failure shows the lines that differ.
 TEST(DefaultDocument, FileImage) {
@@ -51,6 +53,7 @@ TEST(RowTemplates, ShapesOfEveryKind) {
     Document three = MakeDocument(1, {{"Only", 100, 2, 3}});
     Document ten;
     ten.NumCats = 10;
+    // clang-format off
     const struct {
         const Document* doc;
         int c, n, len;
@@ -62,6 +65,7 @@ TEST(RowTemplates, ShapesOfEveryKind) {
         {&ten, 0, 12, 3, "     ... ... ... ... ... ... ... ... ... ... ...",
          " 100 100 100 100 100 100 100 100 100 100   0 100", " GR    1   2   3   4   5   6   7   8 tot adj TOT"},
     };
+    // clang-format on
     for (const auto& t : cases) {
         const RowTemplates r = BuildRowTemplates(*t.doc, t.c, t.n, t.len);
         EXPECT_EQ(std::tie(r.TmplBlank, r.TmplPossible, r.TmplTitle), std::make_tuple(t.blank, t.possible, t.title))
@@ -93,14 +97,15 @@ TEST(CopiedPlan, KeepsStructureInfoAndGradesBlanksScores) {
 }
 
 TEST(PlanRules, StudentCount) {
-    const std::pair<const char*, int> cases[] = {{"40", 40}, {"150", 100}, {"0", 1},      {"word", 1},
-                                                 {"", 1},    {"-7", 1},    {"2.5", 2},    {"3.5", 4},
+    const std::pair<const char*, int> cases[] = {{"40", 40},   {"150", 100}, {"0", 1},      {"word", 1},
+                                                 {"", 1},      {"-7", 1},    {"2.5", 2},    {"3.5", 4},
                                                  {" 1 2", 12}, {"100", 100}, {"99.5", 100}, {"1E9", 100}};
     for (const auto& [text, count] : cases)
         EXPECT_EQ(ReadStudentCount(text), count) << "[" << text << "]";
 }
 
 TEST(PlanRules, CommittedRow) {
+    // clang-format off
     const struct {
         const char *name, *weight, *fields, *length, *wantName;
         int w, f, len;
@@ -112,6 +117,7 @@ TEST(PlanRules, CommittedRow) {
         {"x", "abc", "63.9", "4", "x", 0, 63, 4},
         {"y", "99999", "-64", "1", "y", 999, 64, 1},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const PlanRow row = CommitPlanRow(c.name, c.weight, c.fields, c.length);
         EXPECT_EQ(std::tie(row.name, row.weight, row.fields, row.length), std::make_tuple(c.wantName, c.w, c.f, c.len))
@@ -122,6 +128,7 @@ TEST(PlanRules, CommittedRow) {
 // Weights that add up to more than 999 are scaled down; the created document follows the edited plan, not the
 // count that Initialize seeded for SUMMARY.
 TEST(PlanRules, RedoCatsScalesWeightsAndCreatesThePlan) {
+    // clang-format off
     const struct {
         std::vector<int> weights, planned;
         int sum;
@@ -129,6 +136,7 @@ TEST(PlanRules, RedoCatsScalesWeightsAndCreatesThePlan) {
         {{600, 300, 300}, {499, 249, 249}, 997}, {{500, 499}, {500, 499}, 999}, {{0, 0}, {0, 0}, 0},
         {std::vector<int>(8, 999), std::vector<int>(8, 124), 992}, {{1000}, {999}, 999},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Document doc;
         CategoryPlan plan = Initialize(doc, false);
@@ -141,9 +149,9 @@ TEST(PlanRules, RedoCatsScalesWeightsAndCreatesThePlan) {
         EXPECT_EQ(plan.PlanCats, users + 2);
         EXPECT_EQ(plan.PlanWeight[0], c.sum);
         for (std::size_t i = 0; i < c.planned.size(); ++i)
-            EXPECT_EQ(std::tie(plan.PlanName[i + 2], plan.PlanWeight[i + 2], plan.PlanFields[i + 2],
-                               plan.PlanLen[i + 2]),
-                      std::make_tuple("Cat" + std::to_string(i), c.planned[i], int(2 + i), int(1 + i % 4)))
+            EXPECT_EQ(
+                std::tie(plan.PlanName[i + 2], plan.PlanWeight[i + 2], plan.PlanFields[i + 2], plan.PlanLen[i + 2]),
+                std::make_tuple("Cat" + std::to_string(i), c.planned[i], int(2 + i), int(1 + i % 4)))
                 << i;
         plan.PlanStudents = 7;
         CreateDocument(doc, plan);

@@ -41,8 +41,12 @@ TEST(Save, FailedWritesKeepTheOldFile) {
         int err;
         std::size_t chunk;
         const char* message;
-    } cases[] = {{0, ENOSPC, 4096, full},   {1, ENOSPC, 4096, full},     {size / 2, ENOSPC, 100, full},
-                 {size / 3, 0, 4096, full}, {size / 4, EDQUOT, 7, full}, {size - 1, ENOSPC, 4096, full},
+    } cases[] = {{0, ENOSPC, 4096, full},
+                 {1, ENOSPC, 4096, full},
+                 {size / 2, ENOSPC, 100, full},
+                 {size / 3, 0, 4096, full},
+                 {size / 4, EDQUOT, 7, full},
+                 {size - 1, ENOSPC, 4096, full},
                  {5, EIO, 4096, "Save Error( 57) - Device I/O error"}};
     const Names names[] = {{}, {"class.mrk"}, {"class.mrk", "copy.mrk"}};
     for (const int links : {0, 1, 2}) {
@@ -79,8 +83,8 @@ TEST(Save, TargetsThatAreNotFilesAreRefused) {
     const struct {
         const char* name;
         const char* kind;
-    } cases[] = {{"folder", " (a folder, not a file)"}, {"pipe", " (a named pipe, not a file)"},
-                 {"link", " (a named pipe, not a file)"}, {"socket", " (a socket, not a file)"},
+    } cases[] = {{"folder", " (a folder, not a file)"},           {"pipe", " (a named pipe, not a file)"},
+                 {"link", " (a named pipe, not a file)"},         {"socket", " (a socket, not a file)"},
                  {"device", " (a character device, not a file)"}, {"missing/sub/class.mrk", ""}};
     for (const auto& c : cases) {
         if (std::string(c.name) == "device" && !device)

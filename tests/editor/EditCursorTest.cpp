@@ -47,14 +47,30 @@ struct Ed {
     void Do(const std::string& keys) {
         for (char k : keys) {
             switch (k) {
-            case '<': cur.KeyDown(EditCursor::VkLeft); break;
-            case '>': cur.KeyDown(EditCursor::VkRight); break;
-            case '^': cur.KeyDown(EditCursor::VkUp); break;
-            case 'v': cur.KeyDown(EditCursor::VkDown); break;
-            case 'T': cur.KeyPress(EditCursor::CharTab); break;
-            case 'E': cur.CycleEditLen(); break;
-            case 'V': cur.ToggleAdvVert(); break;
-            default: cur.KeyPress(static_cast<unsigned char>(k)); break;
+            case '<':
+                cur.KeyDown(EditCursor::VkLeft);
+                break;
+            case '>':
+                cur.KeyDown(EditCursor::VkRight);
+                break;
+            case '^':
+                cur.KeyDown(EditCursor::VkUp);
+                break;
+            case 'v':
+                cur.KeyDown(EditCursor::VkDown);
+                break;
+            case 'T':
+                cur.KeyPress(EditCursor::CharTab);
+                break;
+            case 'E':
+                cur.CycleEditLen();
+                break;
+            case 'V':
+                cur.ToggleAdvVert();
+                break;
+            default:
+                cur.KeyPress(static_cast<unsigned char>(k));
+                break;
             }
             ASSERT_EQ(Problem(), "") << "after '" << k << "' of \"" << keys << '"';
         }
@@ -82,7 +98,8 @@ struct Ed {
         } else {
             const bool grade = c.EdZone == EditCursor::ZoneGrade;
             const int field = c.EdZone == EditCursor::ZoneData ? c.EdField : grade ? 0 : state.doc.NumCats;
-            shown = c.EdStrCat == state.EdCat && c.EdPos == field * CellWidth + c.EdCol + 1 && (grade || p.FieldShown(field));
+            shown = c.EdStrCat == state.EdCat && c.EdPos == field * CellWidth + c.EdCol + 1 &&
+                    (grade || p.FieldShown(field));
             x = (grade ? p.ZoneX(5) : p.FieldX(field)) + float(c.EdCol) * p.CharW;
         }
         if (!shown)
@@ -102,6 +119,7 @@ TEST(EditCursor, MovesAndWraps) {
         const char* keys;
         const char* where;
     };
+    // clang-format off
     const Case cases[] = {
         {"starts on the possible points", 5, 4, 2, 1, 1, "", "Possible Pts / Field 1 / Pos 1"},
         {"a full cell goes on to the next field", 5, 4, 2, 1, 1, ">>>", "Possible Pts / Field 2 / Pos 1"},
@@ -134,6 +152,7 @@ TEST(EditCursor, MovesAndWraps) {
         {"edit length back to 3", 5, 4, 2, 1, 1, "EEEE", "Possible Pts / Field 1 / Pos 1"},
         {"the ID# is edited whole", 3, 4, 0, 1, 1, "E>", "Student 1 / ID# / Pos 2"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Ed e(MakeDocument(c.students, {{"Tests", 100, c.fields, 3}}));
@@ -150,12 +169,14 @@ TEST(EditCursor, ZonesSkipWhatIsNotShown) {
         const char* keys;
         const char* zones; // the zone after each key
     };
+    // clang-format off
     const Case cases[] = {
         {"all shown", 11, 30, 0, "TTTT", "Name Adjustment Grade ID# "},
         {"no ID#", 0, 30, 0, "TTT", "Adjustment Grade Name "},
         {"no ID# or name", 0, 0, 0, "TT", "Grade Adjustment "},
         {"no adjustment on the page", 11, 30, 3, "TTT", "Name Grade ID# "},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Document doc = MakeDocument(3, {{"Tests", 100, 4, 3}});
@@ -181,6 +202,7 @@ TEST(EditCursor, Typing) {
         std::string want; // the row string from the field on
         const char* where;
     };
+    // clang-format off
     const Case cases[] = {
         {"one digit", 2, 11, 30, "2", 6, 2, 1, " 2..", "Possible Pts / Field 1 / Pos 2"},
         {"a full cell", 2, 11, 30, "250", 6, 2, 1, " 250 ...", "Possible Pts / Field 2 / Pos 1"},
@@ -192,6 +214,7 @@ TEST(EditCursor, Typing) {
         {"the shown end of the ID#", 0, 4, 6, "v4321", 2, 1, 0, "123-45-4321 Hopper, Grace", "Student 2 / ID# / Pos 1"},
         {"the shown name", 0, 4, 6, "vTMurray", 2, 1, 0, "123-45-6789 Murray, Grace", "Student 2 / Name / Pos 1"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Document doc = Fixture();
@@ -246,9 +269,9 @@ TEST(EditCursor, Clicks) {
 }
 
 TEST(EditCursor, CursorElement) {
-    const std::tuple<int, const char*, int> cases[] = {{0, "", ElemId},      {0, "^", ElemData}, {0, "T", ElemName},
-                                                       {0, "TT", ElemData},  {0, "TT^", ElemBar}, {0, "TTT", ElemTotals},
-                                                       {2, "", ElemBar},     {2, "v", ElemData}};
+    const std::tuple<int, const char*, int> cases[] = {{0, "", ElemId},     {0, "^", ElemData},  {0, "T", ElemName},
+                                                       {0, "TT", ElemData}, {0, "TT^", ElemBar}, {0, "TTT", ElemTotals},
+                                                       {2, "", ElemBar},    {2, "v", ElemData}};
     for (const auto& [cat, keys, element] : cases) {
         Ed e(Fixture());
         e.Start(cat);
@@ -265,7 +288,8 @@ TEST(EditCursor, EditExitRecomputes) {
     EXPECT_FALSE(e.cur.Editing);
     // 22 of 30 points: 73 percent; the class of five averages 15; tot is 40% of 73.
     const Document& doc = e.state.doc;
-    EXPECT_EQ(Field(doc, 1, 2, 0) + Field(doc, 0, 2, 0) + Field(doc, 1, 0, 1) + Field(doc, 1, 0, 3), "  73  15  73  29");
+    EXPECT_EQ(Field(doc, 1, 2, 0) + Field(doc, 0, 2, 0) + Field(doc, 1, 0, 1) + Field(doc, 1, 0, 3),
+              "  73  15  73  29");
     // In SUMMARY leaving copies the category totals as they stand, without recomputing them.
     test::SetField(e.state.doc, 2, 2, 0, "50");
     e.Start(0);
@@ -291,9 +315,12 @@ TEST(EditCursor, HandEditedDocumentsSurviveEveryKeyAndClick) {
             row += "#LONGER#";
     counts.CatFields[2] = 9;
     counts.CatFields[3] = 0;
-    const Case cases[] = {{"short rows", shortRows}, {"short rows, narrow ID# and name", shortRows, 3, 7},
-                          {"long rows", longRows}, {"one field", MakeDocument(6, {{"Project", 100, 1, 3}})},
-                          {"no students", MakeDocument(0, two)}, {"largest", test::MaximalDocument()},
+    const Case cases[] = {{"short rows", shortRows},
+                          {"short rows, narrow ID# and name", shortRows, 3, 7},
+                          {"long rows", longRows},
+                          {"one field", MakeDocument(6, {{"Project", 100, 1, 3}})},
+                          {"no students", MakeDocument(0, two)},
+                          {"largest", test::MaximalDocument()},
                           {"field counts that disagree with the rows", counts}};
 
     for (const Case& c : cases) {
@@ -308,13 +335,16 @@ TEST(EditCursor, HandEditedDocumentsSurviveEveryKeyAndClick) {
                 ASSERT_EQ(e.Problem(), "");
                 const PageLayout& p = e.page();
                 const int n = c.doc.NumStudents;
-                const std::string across(static_cast<std::size_t>(std::min((p.LastFld - p.FirstFld + 1) * 3 + 2, 40)), '>');
+                const std::string across(static_cast<std::size_t>(std::min((p.LastFld - p.FirstFld + 1) * 3 + 2, 40)),
+                                         '>');
                 const std::string down(static_cast<std::size_t>(p.LastStu - p.FirstStu + 3), 'v');
                 e.Do(across + std::string(across.size(), '<') + down + std::string(down.size(), '^') +
                      "TTTTT7.5EEEEEV12 A-z^^V<<<<<Zz9");
-                for (double y : {double(p.TopY), double(p.PossY), double(p.RowY(p.FirstStu, n)), p.RowY(p.LastStu, n) + 3.0 * p.RowH})
-                    for (double x : {0.0, double(p.ZoneX(2)), double(p.ZoneX(3)), double(p.DataX), double(p.FieldX(p.LastFld)),
-                                     double(p.ZoneX(5)), double(p.ZoneX(6)), p.ZoneWid[0] + 20.0 * p.CharW}) {
+                for (double y : {double(p.TopY), double(p.PossY), double(p.RowY(p.FirstStu, n)),
+                                 p.RowY(p.LastStu, n) + 3.0 * p.RowH})
+                    for (double x :
+                         {0.0, double(p.ZoneX(2)), double(p.ZoneX(3)), double(p.DataX), double(p.FieldX(p.LastFld)),
+                          double(p.ZoneX(5)), double(p.ZoneX(6)), p.ZoneWid[0] + 20.0 * p.CharW}) {
                         e.cur.Click(x, y);
                         ASSERT_EQ(e.Problem(), "");
                         e.Do("5");
@@ -322,10 +352,12 @@ TEST(EditCursor, HandEditedDocumentsSurviveEveryKeyAndClick) {
                 // Rows of other categories stay as they were; edited rows grow only to their category's length.
                 for (std::size_t k = 0; k < c.doc.Grid.size(); ++k) {
                     const bool edited = static_cast<int>(k) == cat || (cat == 0 && k == 1);
-                    const auto width = std::size_t(k == 1 ? NameDataWidth : std::max<int>(c.doc.CatFields[k], 0) * CellWidth);
+                    const auto width =
+                        std::size_t(k == 1 ? NameDataWidth : std::max<int>(c.doc.CatFields[k], 0) * CellWidth);
                     for (std::size_t r = 0; r < c.doc.Grid[k].size(); ++r) {
                         const std::string &was = c.doc.Grid[k][r], &now = e.state.doc.Grid[k][r];
-                        EXPECT_TRUE(edited ? now.size() >= was.size() && now.size() <= std::max(was.size(), width) : was == now)
+                        EXPECT_TRUE(edited ? now.size() >= was.size() && now.size() <= std::max(was.size(), width)
+                                           : was == now)
                             << "CatData(" << r << ", " << k << ")";
                     }
                 }

@@ -101,7 +101,8 @@ private slots:
         QStringList panels;
         for (int i = 1; i <= 9; ++i)
             panels << e.Text(QStringLiteral("SBar_%1").arg(i));
-        QCOMPARE(panels.join('|'), QStringLiteral("ESC|Category 2|Group 1|Possible Pts|Page 1|Field 1|Pos 1|Hort|EL=  3"));
+        QCOMPARE(panels.join('|'),
+                 QStringLiteral("ESC|Category 2|Group 1|Possible Pts|Page 1|Field 1|Pos 1|Hort|EL=  3"));
         // The cursor cell is drawn inverted in its element's colours, and like the page again once left.
         const QRectF cell = e.w()->Renderer().ToPx(e.w()->Cursor().CurX, e.w()->Cursor().CurY, 1, 1);
         const auto corner = [&] { return e.w()->grab().toImage().pixelColor(cell.topLeft().toPoint() + QPoint(1, 1)); };

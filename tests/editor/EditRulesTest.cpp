@@ -16,6 +16,7 @@ namespace {
 TEST(EditKeys, TranslateKey) {
     using K = KeyInput;
     using C = KeyCommand;
+    // clang-format off
     const struct {
         KeyInput in;
         KeyCommand::Kind kind;
@@ -40,6 +41,7 @@ TEST(EditKeys, TranslateKey) {
         {{K::Other, false, false, false, U'\u4e00', -1}, C::Beep, 0}, // the file cannot store it
         {{K::Other}, C::PassOn, 0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const KeyCommand got = TranslateKey(c.in);
         EXPECT_EQ(got.kind, c.kind) << "key " << c.in.key << " char " << static_cast<int>(c.in.ch);
@@ -53,8 +55,8 @@ TEST(DisplayRules, LengthsColoursAndFontCaption) {
         const char* typed;
         int value;
         bool corrected;
-    } lengths[] = {{"12", 11, true}, {"-1", 0, true}, {"4.5", 4, false}, {"5.5", 6, false}, {"11", 11, false},
-                   {"x", 0, false}};
+    } lengths[] = {{"12", 11, true},  {"-1", 0, true},   {"4.5", 4, false},
+                   {"5.5", 6, false}, {"11", 11, false}, {"x", 0, false}};
     for (const auto& c : lengths) {
         bool corrected = false;
         EXPECT_EQ(ReadDisplayLength(c.typed, 11, corrected), c.value) << c.typed;
@@ -75,6 +77,7 @@ TEST(DisplayRules, LengthsColoursAndFontCaption) {
 
 TEST(PopTargets, FieldsThePopUpsWorkOn) {
     const Document doc = test::MakeDocument(3, {{"Tests", 100, 5, 3}}); // SUMMARY 5 cells, NAME DATA 2, Tests 5
+    // clang-format off
     const struct {
         int cat, fld;
         PopTarget info, set;
@@ -82,6 +85,7 @@ TEST(PopTargets, FieldsThePopUpsWorkOn) {
         {2, 4, {2, 4, 4}, {2, 4, 4}},  {2, 5, {2, 0, 4}, {2, 4, 4}}, {1, 1, {1, 1, 1}, {0, 1, 4}},
         {9, -1, {2, 0, 4}, {2, 0, 4}}, {0, 4, {0, 4, 4}, {0, 4, 4}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const PopTarget info = InfoPopTarget(doc, c.cat, c.fld);
         const PopTarget set = SetValuesPopTarget(doc, c.cat, c.fld);

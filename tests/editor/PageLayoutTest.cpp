@@ -40,7 +40,8 @@ TEST(PageLayout, ZonesOfAUserCategoryWithFullWidths) {
     const Document doc = MakeDocument(40, {{"Tests", 40, 11, 3}, {"Labs", 60, 3, 3}});
     const PageLayout l = Lay(doc, 2).layout;
     ASSERT_TRUE(l.Fits);
-    EXPECT_EQ((std::vector<float>{l.RowH, float(l.StuPerGroup), float(l.FldPerPage)}), (std::vector<float>{200, 34, 16}));
+    EXPECT_EQ((std::vector<float>{l.RowH, float(l.StuPerGroup), float(l.FldPerPage)}),
+              (std::vector<float>{200, 34, 16}));
     EXPECT_EQ(l.ZoneLen, (std::array<int, 7>{95, 3, 12, 31, 41, 5, 3}));
     EXPECT_EQ(l.ZoneStart, (std::array<int, 7>{0, 1, 1, 13, 5, 1, 1}));
     EXPECT_EQ((std::vector<float>{float(l.ZoneShow[4]), l.ZoneWid[0], l.DataX, l.DataEndX, l.PossY, l.LastRowY}),
@@ -54,6 +55,7 @@ TEST(PageLayout, GroupsPagesAndWraps) {
         int wantCat, wantGroup, wantPage, numGroups, numPages, firstStu, lastStu, firstFld, lastFld;
         bool groupEnabled, pageEnabled;
     };
+    // clang-format off
     const Case cases[] = {
         {"no students", 0, 5, 2, 1, 1, 2, 1, 1, 0, 1, 1, 0, 1, 4, false, false},
         {"exactly one group", 34, 5, 2, 1, 1, 2, 1, 1, 1, 1, 1, 34, 1, 4, false, false},
@@ -66,6 +68,7 @@ TEST(PageLayout, GroupsPagesAndWraps) {
         {"17 score fields", 10, 18, 2, 1, 2, 2, 1, 2, 1, 2, 1, 10, 17, 17, false, true},
         {"category past the last", 10, 5, 3, 1, 1, 0, 1, 1, 1, 1, 1, 10, 1, 4, false, false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Page p = Lay(MakeDocument(c.students, {{"Tests", 100, c.fields, 3}}), c.cat, c.group, c.page);
@@ -84,7 +87,8 @@ TEST(PageLayout, NoStudentsPutsTheClassAverageRightUnderThePossiblePoints) {
     const Document doc = MakeDocument(0, {{"Tests", 100, 3, 3}});
     const PageLayout l = Lay(doc, 2).layout;
     ASSERT_EQ(l.Rows.size(), 5U);
-    EXPECT_EQ((std::vector<float>{l.Rows[2].Y, l.Rows[3].Y, l.LastRowY}), (std::vector<float>{l.PossY, l.PossY + 200, l.PossY}));
+    EXPECT_EQ((std::vector<float>{l.Rows[2].Y, l.Rows[3].Y, l.LastRowY}),
+              (std::vector<float>{l.PossY, l.PossY + 200, l.PossY}));
     EXPECT_EQ(Texts(doc, l.Rows[3]).front(), "Class Average");
 }
 
@@ -113,8 +117,10 @@ TEST(PageLayout, TitleRows) {
     const DisplaySettings d = DefaultDisplaySettings();
     for (std::size_t i = 0; i < 3; ++i) {
         const PageBox& b = title.Boxes[i];
-        EXPECT_EQ((std::vector<float>{title.Texts[i].X, b.X, b.W, b.Y}), (std::vector<float>{xs[i], xs[i], title.Texts[i].Literal.size() * 100.0F, 397}));
-        EXPECT_EQ((std::pair{b.Color, title.Texts[i].Color}), (std::pair{d.BgColor[elements[i]], d.FgColor[elements[i]]}));
+        EXPECT_EQ((std::vector<float>{title.Texts[i].X, b.X, b.W, b.Y}),
+                  (std::vector<float>{xs[i], xs[i], title.Texts[i].Literal.size() * 100.0F, 397}));
+        EXPECT_EQ((std::pair{b.Color, title.Texts[i].Color}),
+                  (std::pair{d.BgColor[elements[i]], d.FgColor[elements[i]]}));
     }
     // A hand-edited name longer than the program makes is cut, so the caption stays clear of the labels.
     Document longName = MakeDocument(40, {{"Tests", 40, 11, 3}});
@@ -134,6 +140,7 @@ TEST(PageLayout, LabelsOfNarrowIdAndNameWidths) {
         float idX, nameX, possibleX, averageX;
     };
     // Zone 1 is 300 twips wide, the ID# zone (IdDispLen + 1) * 100.
+    // clang-format off
     const Case cases[] = {
         {11, 30, "ID#", "NAME", "Possible Points", "Class Average", 700, 1500 + 1300, 1700, 1700},
         {3, 4, "ID#", "NAME", "Pts", "Avg", 300, 700, 300, 300},
@@ -142,6 +149,7 @@ TEST(PageLayout, LabelsOfNarrowIdAndNameWidths) {
         {0, 0, "#", "N", "Pts", "Avg", 300, 400, 300, 300},
         {6, 20, "ID#", "NAME", "Possible Points", "Class Average", 300 + 200, 1000 + 800, 300 + 600, 300 + 700},
     };
+    // clang-format on
     const Document doc = MakeDocument(2, {{"Tests", 100, 3, 3}});
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "IdDispLen " << c.idLen << ", NameDispLen " << c.nameLen);
@@ -175,7 +183,7 @@ TEST(PageLayout, StudentRowShowsTheWindowsOfItsRowStrings) {
         EXPECT_EQ((std::pair{row.Boxes[k].X, row.Boxes[k].W}), (std::pair{xs[k], ws[k]}));
         EXPECT_EQ((std::pair{row.Boxes[k].Color, row.Texts[k].Color}), (std::pair{d.BgColor[k + 1], d.FgColor[k + 1]}));
     }
-    EXPECT_EQ(row.Texts[5].X, 3600); // the right border number follows one blank into zone 6
+    EXPECT_EQ(row.Texts[5].X, 3600);                           // the right border number follows one blank into zone 6
     EXPECT_EQ(RowNumberText(42) + RowNumberText(100), "4200"); // row numbers keep their last two digits
 }
 
@@ -188,6 +196,7 @@ TEST(PageLayout, FooterJoinsInstructorAndTerm) {
     const std::string longTerm(50, 'T');
     const std::string longInstructor(50, 'I');
     // Row of 95 characters (10 score fields): 95 - 6 characters of room.
+    // clang-format off
     const Case cases[] = {
         {"short lines", "Fall 2024", "Dr. Who", "Dr. Who" + std::string(95 - 9 - 7 - 6, ' ') + "Fall 2024"},
         {"one blank left", std::string(40, 'T'), std::string(48, 'I'),
@@ -196,6 +205,7 @@ TEST(PageLayout, FooterJoinsInstructorAndTerm) {
         {"empty", "", "", std::string(89, ' ')},
         {"no info lines", "", "", std::string(89, ' '), false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Document doc = MakeDocument(2, {{"Tests", 100, 11, 3}});
@@ -212,15 +222,18 @@ TEST(PageLayout, FooterJoinsInstructorAndTerm) {
 }
 
 TEST(PageLayout, TooSmallForTheFontShowsAMessageInsteadOfDividingByZero) {
+    // clang-format off
     const PageMetrics tooSmall[] = {
         {100, 194, 2000, 300, 12000}, // (2000 - 400 - 300) / 200 - 7 = -0.5: no student row fits
         {100, 194, 9000, 300, 4000},  // 4000 / 100 - 54 - 2 is negative: no field fits
         {1200, 2000, 9000, 300, 12000},
         {0, 0, 9000, 300, 12000},
     };
+    // clang-format on
     const Document doc = MakeDocument(40, {{"Tests", 100, 11, 3}});
     for (const PageMetrics& m : tooSmall) {
-        SCOPED_TRACE(testing::Message() << m.CharW << " x " << m.CharH << ", " << m.WindowHeight << ", " << m.ScreenWidth);
+        SCOPED_TRACE(testing::Message() << m.CharW << " x " << m.CharH << ", " << m.WindowHeight << ", "
+                                        << m.ScreenWidth);
         const PageLayout l = Lay(doc, 2, 1, 1, DefaultDisplaySettings(), m).layout;
         EXPECT_EQ(l.Message, "Window too small for this font");
         ASSERT_EQ(l.Rows.size(), 2U);

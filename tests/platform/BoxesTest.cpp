@@ -29,7 +29,8 @@ private slots:
 
     // With nothing scripted, a box in test mode is not shown and gives the most cautious answer it has.
     void unscriptedBoxesGiveTheCautiousAnswer() {
-        const std::pair<B, A> cases[] = {{B::Ok, A::Ok}, {B::OkCancel, A::Cancel}, {B::YesNo, A::No}, {B::YesNoCancel, A::Cancel}};
+        const std::pair<B, A> cases[] = {
+            {B::Ok, A::Ok}, {B::OkCancel, A::Cancel}, {B::YesNo, A::No}, {B::YesNoCancel, A::Cancel}};
         for (const auto& [buttons, expected] : cases)
             QCOMPARE(MessageBox::Show(nullptr, "text", buttons, MsgIcon::None, "Forgotten"), expected);
         QCOMPARE(InputBox::Show(nullptr, "Field Number", "Fields", "1"), QString());
@@ -67,7 +68,7 @@ private slots:
         QFETCH(MsgAnswer, expected);
         QFETCH(QStringList, captions);
         RealBoxes real;
-        QList<int> look; // icon, text format
+        QList<int> look;  // icon, text format
         QStringList seen; // title, text, then the sorted captions
         WhenModal<QMessageBox>([&, press](QMessageBox* box) {
             look = {int(box->icon()), int(box->textFormat())};

@@ -36,8 +36,9 @@ QString Canonical(const QString& path) {
 // the file name box, which has the focus as when the user types, and the dialog is accepted.
 QStringList LookThenAccept(QFileDialog* dialog, const QString& name) {
     auto* nameBox = dialog->findChild<QLineEdit*>("fileNameEdit");
-    const QStringList look = QStringList{dialog->windowTitle(), QDir(dialog->directory()).canonicalPath(),
-                                         nameBox->text()} + dialog->nameFilters();
+    const QStringList look =
+        QStringList{dialog->windowTitle(), QDir(dialog->directory()).canonicalPath(), nameBox->text()} +
+        dialog->nameFilters();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog))
         qWarning("the file dialog did not become active");
@@ -76,10 +77,13 @@ private slots:
 
     void defaultExtensionOnlyForNamesWithout() {
         // path, default extension, expected
-        const std::array<const char*, 3> cases[] = {
-            {"class", "mrk", "class.mrk"}, {"class.txt", "mrk", "class.txt"}, {"", "mrk", ""},
-            {"/home/t/", "mrk", "/home/t/"}, {"/home/t.b/class", "mrk", "/home/t.b/class.mrk"},
-            {"class", "", "class"}, {"class", ".mrk", "class.mrk"}};
+        const std::array<const char*, 3> cases[] = {{"class", "mrk", "class.mrk"},
+                                                    {"class.txt", "mrk", "class.txt"},
+                                                    {"", "mrk", ""},
+                                                    {"/home/t/", "mrk", "/home/t/"},
+                                                    {"/home/t.b/class", "mrk", "/home/t.b/class.mrk"},
+                                                    {"class", "", "class"},
+                                                    {"class", ".mrk", "class.mrk"}};
         for (const auto& [path, ext, expected] : cases)
             QCOMPARE(FileDialog::WithDefaultExt(path, ext), QString(expected));
     }

@@ -81,7 +81,8 @@ private slots:
         QFETCH(bool, italic);
         const QFont font = ResolveFont(name, 14, bold, italic);
         QCOMPARE(QFontInfo(font).fixedPitch(), fixed);
-        QCOMPARE(QList<qreal>({font.pointSizeF(), qreal(font.bold()), qreal(font.italic())}), QList<qreal>({14, qreal(bold), qreal(italic)}));
+        QCOMPARE(QList<qreal>({font.pointSizeF(), qreal(font.bold()), qreal(font.italic())}),
+                 QList<qreal>({14, qreal(bold), qreal(italic)}));
         // A fixed-pitch page needs every character as wide as the cell letter.
         QVERIFY(!fixed || QFontMetrics(font).horizontalAdvance("i") == QFontMetrics(font).horizontalAdvance("W"));
     }

@@ -28,7 +28,8 @@ inline std::string InvariantViolations(const Document& d) {
         return out; // The checks below index the arrays.
 
     if (d.CatFields[0] != d.NumCats + 2 || d.CatFields[1] != 2)
-        fail("CatFields(0), CatFields(1) are " + std::to_string(d.CatFields[0]) + ", " + std::to_string(d.CatFields[1]));
+        fail("CatFields(0), CatFields(1) are " + std::to_string(d.CatFields[0]) + ", " +
+             std::to_string(d.CatFields[1]));
     // The weight sum is kept within 16 bits, like every integer of the document.
     long sum = 0;
     for (std::size_t c = 2; c < cats; ++c)

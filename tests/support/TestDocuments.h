@@ -81,8 +81,9 @@ inline Document MaximalDocument() {
     }
     for (int r = 1; r <= doc.NumStudents; ++r) {
         std::string id = std::to_string(100000000 + r * 9973);
-        doc.CatData(r, 1) = Left(id.substr(0, 3) + "-" + id.substr(3, 2) + "-" + id.substr(5, 4) + Space(IdLen), IdLen) +
-                            " " + Left("Student Number " + std::to_string(r) + Space(NameLen), NameLen);
+        doc.CatData(r, 1) =
+            Left(id.substr(0, 3) + "-" + id.substr(3, 2) + "-" + id.substr(5, 4) + Space(IdLen), IdLen) + " " +
+            Left("Student Number " + std::to_string(r) + Space(NameLen), NameLen);
     }
     return doc;
 }
