@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation
-          libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev "$@")
+          libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format "$@")
 
 missing=()
 for p in "${packages[@]}"; do
