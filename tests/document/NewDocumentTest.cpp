@@ -129,10 +129,7 @@ TEST(PlanRules, CommittedRow) {
 // count that Initialize seeded for SUMMARY.
 TEST(PlanRules, RedoCatsScalesWeightsAndCreatesThePlan) {
     // clang-format off
-    const struct {
-        std::vector<int> weights, planned;
-        int sum;
-    } cases[] = {
+    const struct { std::vector<int> weights, planned; int sum; } cases[] = {
         {{600, 300, 300}, {499, 249, 249}, 997}, {{500, 499}, {500, 499}, 999}, {{0, 0}, {0, 0}, 0},
         {std::vector<int>(8, 999), std::vector<int>(8, 124), 992}, {{1000}, {999}, 999},
     };
@@ -148,10 +145,9 @@ TEST(PlanRules, RedoCatsScalesWeightsAndCreatesThePlan) {
         const int users = static_cast<int>(c.weights.size());
         EXPECT_EQ(plan.PlanCats, users + 2);
         EXPECT_EQ(plan.PlanWeight[0], c.sum);
-        for (std::size_t i = 0; i < c.planned.size(); ++i)
-            EXPECT_EQ(
-                std::tie(plan.PlanName[i + 2], plan.PlanWeight[i + 2], plan.PlanFields[i + 2], plan.PlanLen[i + 2]),
-                std::make_tuple("Cat" + std::to_string(i), c.planned[i], int(2 + i), int(1 + i % 4)))
+        for (std::size_t i = 0, p = 2; i < rows.size(); ++i, ++p)
+            EXPECT_EQ(std::tie(plan.PlanName[p], plan.PlanWeight[p], plan.PlanFields[p], plan.PlanLen[p]),
+                      std::make_tuple(rows[i].name, c.planned[i], rows[i].fields, rows[i].length))
                 << i;
         plan.PlanStudents = 7;
         CreateDocument(doc, plan);

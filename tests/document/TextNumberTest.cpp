@@ -50,27 +50,14 @@ TEST(NumText, LeadingBlankOrMinusAndExactFractions) {
 TEST(Clamping, SixteenBitsRangesAndRounding) {
     auto even = [](double x) { return static_cast<int>(RoundHalfEven(x)); };
     auto up = [](double x) { return static_cast<int>(IntHalfUp(x)); };
-    const int cases[][2] = {{ClampToInt16(40000), 32767},
-                            {ClampToInt16(-40000), -32768},
-                            {ClampToInt16(NAN), 0},
-                            {ClampToInt16(INFINITY), 32767},
-                            {ClampToInt16(-123), -123},
-                            {ClampInt(150, 1, 100), 100},
-                            {ClampInt(-3, 1, 100), 1},
-                            {ClampInt(NAN, 1, 100), 1},
-                            {ClampInt(1e300, 1, 100), 100},
-                            {even(2.5), 2},
-                            {even(3.5), 4},
-                            {even(-2.5), -2},
-                            {even(-1.5), -2},
-                            {even(80.5), 80},
-                            {even(89.5), 90},
-                            {up(2.5), 3},
-                            {up(-2.5), -2},
-                            {up(-1.5), -1},
-                            {up(80.5), 81},
-                            {up(-0.5), 0},
-                            {up(80.4), 80}};
+    // clang-format off
+    const int cases[][2] = {
+        {ClampToInt16(40000), 32767}, {ClampToInt16(-40000), -32768}, {ClampToInt16(NAN), 0},
+        {ClampToInt16(INFINITY), 32767}, {ClampToInt16(-123), -123}, {ClampInt(150, 1, 100), 100},
+        {ClampInt(-3, 1, 100), 1}, {ClampInt(NAN, 1, 100), 1}, {ClampInt(1e300, 1, 100), 100},
+        {even(2.5), 2}, {even(3.5), 4}, {even(-2.5), -2}, {even(-1.5), -2}, {even(80.5), 80}, {even(89.5), 90},
+        {up(2.5), 3}, {up(-2.5), -2}, {up(-1.5), -1}, {up(80.5), 81}, {up(-0.5), 0}, {up(80.4), 80}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(c[0], c[1]) << "case " << &c - cases;
 }
