@@ -34,22 +34,15 @@ Document WithTable(const std::vector<Level>& levels, const std::vector<std::stri
 // Totals round half to even (89.5 to 90, 80.5 to 80); a blank total reads 0; below every minimum, or in a
 // table out of order, the last level applies; letters fill two characters; no levels leave the cell blank.
 TEST(AssignGrades, GradeCellOfOneStudent) {
+    // clang-format off
     const std::tuple<std::vector<Level>, std::string, std::string> cases[] = {
-        {Standard, "89.5", "  A "},
-        {Standard, "  80", "  B "},
-        {Standard, "79.9", "  B "},
-        {Standard, "  79", "  C "},
-        {Standard, " ...", "  F "},
-        {Standard, " -15", "  F "},
-        {{{"A", 90}, {"B", 81}, {"C", 0}}, "80.5", "  C "},
-        {{{"A", 90}, {"B", 82}, {"C", 0}}, "81.5", "  B "},
-        {{{"A", 90}, {"B", 80}, {"C", 50}}, "  10", "  C "},
-        {{{"D", 60}, {"A", 90}}, "  95", "  D "},
-        {{{"B+", 85}, {"B", 0}}, "  87", "  B+"},
-        {{{"ABC", 0}}, "  50", "  AB"},
-        {{{"", 0}}, "  50", "    "},
-        {{{"\xC9", 0}}, "  50", "  \xC9 "},
+        {Standard, "89.5", "  A "}, {Standard, "  80", "  B "}, {Standard, "79.9", "  B "}, {Standard, "  79", "  C "},
+        {Standard, " ...", "  F "}, {Standard, " -15", "  F "}, {{{"A", 90}, {"B", 81}, {"C", 0}}, "80.5", "  C "},
+        {{{"A", 90}, {"B", 82}, {"C", 0}}, "81.5", "  B "}, {{{"A", 90}, {"B", 80}, {"C", 50}}, "  10", "  C "},
+        {{{"D", 60}, {"A", 90}}, "  95", "  D "}, {{{"B+", 85}, {"B", 0}}, "  87", "  B+"},
+        {{{"ABC", 0}}, "  50", "  AB"}, {{{"", 0}}, "  50", "    "}, {{{"\xC9", 0}}, "  50", "  \xC9 "},
         {{}, "  95", "    "}};
+    // clang-format on
     for (const auto& [levels, total, cell] : cases) {
         Document doc = WithTable(levels, {total});
         SetField(doc, 1, 0, 0, "ZZZZ");

@@ -13,10 +13,9 @@ using namespace markroll::test;
 
 namespace {
 
-// From the possible points and each student's score fields ("" keeps the blank cell), the student totals and
-// the class-average row. A category without possible points totals 100; four digits count three (the first
-// character of a cell is not read); blanks, dots and words count zero; negative possible points count
-// positive; totals and averages round half up; totals beyond 16 bits are clamped, then cut to the cell.
+// Possible points and score fields ("": blank) give the totals and the class-average row. No possible points
+// total 100; four digits count three (a cell's first character is not read); blanks, dots and words count 0;
+// negative possible points count positive; rounding is half up; totals beyond 16 bits clamp, then are cut.
 TEST(RecalcCategory, TotalsAndAverages) {
     using Texts = std::vector<std::string>;
     // clang-format off
@@ -41,13 +40,11 @@ TEST(RecalcCategory, TotalsAndAverages) {
             for (int r = 1; r <= doc.NumStudents; ++r)
                 SetField(doc, r, 2, f, scores[r - 1][f - 1].empty() ? Field(doc, r, 2, f) : scores[r - 1][f - 1]);
         }
-        // Only the total cells and the class-average row are written.
         Document want = doc;
         for (int r = 1; r <= doc.NumStudents; ++r)
             ReplaceAt(want.CatData(r, 2), 1, totals[r - 1]);
         want.CatData(0, 2) = averages;
         RecalcCategory(doc, 2);
-        EXPECT_EQ(doc.Grid[2], want.Grid[2]);
         EXPECT_EQ(doc, want) << averages;
     }
 }
@@ -57,13 +54,8 @@ TEST(RecalcCategory, TotalsAndAverages) {
 // as they are, a blank reads 0, and a weighted total beyond 16 bits is clamped.
 TEST(RecalcSummary, WeightedAndAdjustedTotals) {
     // clang-format off
-    const struct {
-        std::vector<int> weights;
-        std::vector<std::string> totals;
-        std::string adj;
-        int divisor;
-        std::string tot, TOT;
-    } cases[] = {
+    const struct { std::vector<int> weights; std::vector<std::string> totals; std::string adj; int divisor;
+                   std::string tot, TOT; } cases[] = {
         {{34, 33, 33}, {"  73", "  80", "  90"}, "2", -1, "  81", "  83"},
         {{50, 50}, {"  80", "  81"}, "0", -1, "  81", "  81"}, {{60, 40}, {"  80", "  81"}, "0.2", -1, "  80", "  81"},
         {{0, 0}, {"  80", "  90"}, "7", -1, "   0", "   7"},    {{0}, {"  80"}, "2.5", -1, "   0", "   3"},
@@ -92,16 +84,14 @@ TEST(RecalcSummary, WeightedAndAdjustedTotals) {
         ReplaceAt(want.CatData(2, 0), CellWidth + 1, cells);
         ReplaceAt(want.CatData(2, 0), (n + 1) * CellWidth + 1, t.tot);
         ReplaceAt(want.CatData(2, 0), (n + 3) * CellWidth + 1, t.TOT);
-        EXPECT_EQ(doc.CatData(2, 0), want.CatData(2, 0));
         for (int r : {0, 1, doc.PossibleRow()})
             want.CatData(r, 0) = doc.CatData(r, 0);
         EXPECT_EQ(doc, want) << t.tot << ": nothing but the SUMMARY rows changes";
     }
 }
 
-// RecalcCategory recalculates one user category and nothing else. With no possible points anywhere every
-// total is 100; a category inserted after creation leaves a blank SUMMARY column, also in the possible-points
-// row, which the next recalculation fills.
+// RecalcCategory recalculates one user category and nothing else. A category inserted after creation leaves a
+// blank SUMMARY column, possible-points row included, which the next recalculation fills (with 100s here).
 TEST(RecalcAll, OneCategoryThenAllWithANewCategory) {
     Document doc = DefaultDocument();
     SetField(doc, doc.PossibleRow(), 2, 1, "10");
@@ -117,8 +107,8 @@ TEST(RecalcAll, OneCategoryThenAllWithANewCategory) {
     InsertCategory(doc, doc.NumCats, 2, 3, "Project", 0);
     RecalcAll(doc);
     EXPECT_EQ(doc.CatData(doc.PossibleRow(), 0), " 100 100 100 100 100 100   0 100");
-    EXPECT_EQ(doc.CatData(1, 0), "     100 100 100 100 100 ... 100");
-    EXPECT_EQ(doc.CatData(0, 0), "     100 100 100 100 100 ... 100");
+    EXPECT_EQ(doc.CatData(1, 0) + "|" + doc.CatData(0, 0),
+              "     100 100 100 100 100 ... 100|     100 100 100 100 100 ... 100");
     EXPECT_EQ(doc.CatData(0, 2), " 100   0");
 }
 
