@@ -44,10 +44,9 @@ TEST(MarkrollCli, NewCommitsCategoriesAndSaysHowItCorrectedNumbers) {
                     "Homework:300:70:0", "--category", "Labs:-300:3:2", dir.File("b.mrk")});
     ASSERT_EQ(r.status, 0) << r.err;
     const Document doc = Load(dir.File("b.mrk"));
-    EXPECT_EQ(std::tie(doc.NumStudents, doc.CatName[2]), std::make_tuple(100, "Tests: term 1"));
-    EXPECT_EQ(doc.CatWeight, (std::vector<std::int16_t>{997, 0, 499, 249, 249}));
-    EXPECT_EQ(doc.CatFields, (std::vector<std::int16_t>{7, 2, 2, 64, 3}));
-    EXPECT_EQ(doc.FieldLen, (std::vector<std::int16_t>{3, 42, 4, 1, 2}));
+    using V = std::vector<std::int16_t>;
+    EXPECT_EQ(std::tie(doc.NumStudents, doc.CatName[2], doc.CatWeight, doc.CatFields, doc.FieldLen),
+              std::make_tuple(100, "Tests: term 1", V{997, 0, 499, 249, 249}, V{7, 2, 2, 64, 3}, V{3, 42, 4, 1, 2}));
 
     r = Cli({"new", "--students", "0", "--category", "A much longer name than that:1500:1:9", "--category",
              "B:-5:2.5:2", dir.File("n.mrk")});
@@ -83,24 +82,13 @@ TEST(MarkrollCli, UsageErrorsAndHelp) {
     for (int i = 0; i < 9; ++i)
         nine.insert(nine.end(), {"--category", "C:10:2:3"});
     nine.push_back(x);
+    // clang-format off
     const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"frobnicate"},
-        {"new"},
-        {"new", "--category", "NoColons", x},
-        {"new", "--students"},
-        {"new", "--bogus", x},
-        nine,
-        {"info"},
-        {"info", "a", "b"},
-        {"recalc", "-o"},
-        {"grade", "--clear"},
-        {"new", "--students", "abc", x},
-        {"new", "--students", "", x},
-        {"new", "--category", "A:abc:xyz:q", x},
-        {"new", "--category", "A:10:2x:3", x},
-        {"recalc", x, "-o", ""},
-    };
+        {}, {"frobnicate"}, {"new"}, {"new", "--category", "NoColons", x}, {"new", "--students"}, {"new", "--bogus", x},
+        nine, {"info"}, {"info", "a", "b"}, {"recalc", "-o"}, {"grade", "--clear"}, {"new", "--students", "abc", x},
+        {"new", "--students", "", x}, {"new", "--category", "A:abc:xyz:q", x}, {"new", "--category", "A:10:2x:3", x},
+        {"recalc", x, "-o", ""}};
+    // clang-format on
     for (const auto& args : cases) {
         const CliRun r = Cli(args);
         EXPECT_TRUE(r.status == 2 && !r.err.empty()) << r.status << (args.empty() ? "" : " " + args[0]);
@@ -132,7 +120,6 @@ TEST(MarkrollCli, InfoRecalcAndGrade) {
     EXPECT_EQ(ReadBytes(dir.File("g.mrk")), before);
     RecalcAll(doc);
     EXPECT_EQ(Load(dir.File("r.mrk")), doc);
-    EXPECT_EQ(Left(doc.CatData(1, 2), 4), "  90");
     // 34% of 90 and two categories without possible points (100 each): 96.6, so TOT 97.
     const CliRun out = Cli({"grade", dir.File("r.mrk"), "-o", "-"});
     ASSERT_EQ(Cli({"grade", dir.File("r.mrk")}).status, 0);
