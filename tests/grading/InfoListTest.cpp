@@ -1,6 +1,3 @@
-// The information dialog's lines without the dialog: what it shows of a document, the selection, Add and
-// Delete with their limits, and what Apply writes back.
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -10,10 +7,9 @@
 
 using namespace markroll;
 
-// Each case opens a document, the default one or one whose lines are L0, L1, ... of which `lines` count, and
-// runs its steps: a number selects that line, "a" adds, "d" deletes, "c" commits "  Room 12  ". Then come
-// the answers of "a" and "d" (1 or 0), the count, the selected line, one line's name and text, and Apply must
-// write every line back.
+// The information dialog's lines without the dialog. Each case opens the default document or one of `lines`
+// lines L0, L1, ..., runs its steps (a number selects that line, "a" adds, "d" deletes, "c" commits "  Room 12  ")
+// and checks the answers of "a" and "d", the count, the selection, one line's name and text, and what Apply writes.
 TEST(InfoList, StepsThenApply) {
     // clang-format off
     const struct Case { const char* what; int lines; std::string steps, done; int count, current, line;
@@ -33,12 +29,10 @@ TEST(InfoList, StepsThenApply) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Document doc = test::DefaultDocument();
-        if (c.lines > 0) {
-            doc.LastInfo = static_cast<std::int16_t>(c.lines - 1);
-            doc.InfoLine.assign(std::size_t(c.lines + 2), ""); // two more than LastInfo shows
-            for (std::size_t i = 0; i < doc.InfoLine.size(); ++i)
-                doc.InfoLine[i] = "L" + std::to_string(i);
-        }
+        if (c.lines > 0)
+            doc.LastInfo = static_cast<std::int16_t>(c.lines - 1), doc.InfoLine.clear();
+        for (int i = 0; c.lines > 0 && i < c.lines + 2; ++i) // two more than LastInfo shows
+            doc.InfoLine.push_back("L" + std::to_string(i));
         InfoList list = InfoList::FromDocument(doc);
         std::istringstream steps(c.steps);
         std::string done;
@@ -47,15 +41,12 @@ TEST(InfoList, StepsThenApply) {
                 done += (step == "a" ? list.Add() : list.Delete()) ? '1' : '0';
             else
                 step == "c" ? list.Commit("  Room 12  ") : list.Select(std::stoi(step));
-        EXPECT_EQ(done, c.done);
+        EXPECT_EQ(std::tuple(done, list.Current()), std::tuple(c.done, c.current));
         ASSERT_EQ(list.Count(), c.count);
         EXPECT_EQ(list.NumInfoText(), "NumInfo= " + std::to_string(c.count));
-        EXPECT_EQ(list.Current(), c.current);
-        const auto line = static_cast<std::size_t>(c.line);
-        EXPECT_EQ(list.Lines()[line].name + "|" + list.Lines()[line].text, c.name + "|" + c.text);
+        EXPECT_EQ(list.Lines()[c.line].name + "|" + list.Lines()[c.line].text, c.name + "|" + c.text);
         list.ApplyTo(doc);
-        EXPECT_EQ(doc.LastInfo, c.count - 1);
-        ASSERT_EQ(doc.InfoLine.size(), static_cast<std::size_t>(c.count));
-        EXPECT_EQ(doc.InfoLine[line], c.text);
+        ASSERT_EQ(std::pair(int(doc.LastInfo), doc.InfoLine.size()), std::pair(c.count - 1, std::size_t(c.count)));
+        EXPECT_EQ(doc.InfoLine[c.line], c.text);
     }
 }
