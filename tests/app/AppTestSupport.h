@@ -12,8 +12,7 @@
 
 namespace markroll::test {
 
-/// For cleanup(): every scripted answer was taken and every awaited window came; then the platform services
-/// forget them all, so that nothing reaches the next test.
+/// For cleanup(): every scripted answer was taken and every awaited window came; then all are forgotten.
 inline void ExpectAllAnswered() {
     QVERIFY(!DropModalWaits());
     QCOMPARE(MessageBox::PendingAnswers(), 0);

@@ -1,6 +1,3 @@
-// The create dialog's four lists without the dialog: one selection, and every commit, add and delete written
-// into the plan at once.
-
 #include <gtest/gtest.h>
 
 #include "app/PlanLists.h"
@@ -8,9 +5,10 @@
 
 using namespace markroll;
 
-// Each case starts from the rows of a plan (the default one, or an open document's) and runs its steps: a digit
-// selects that row, 'a' adds, 'd' deletes, 'c' commits the texts. Then come each step's answer (1 or 0), the
-// rows as "name|weight|fields|length", the selected row and the weights' sum; the plan must hold the rows.
+// The create dialog's lists without the dialog. Each case starts from a plan (the default one, or an open
+// document's) and runs its steps: a digit selects that row, 'a' adds, 'd' deletes, 'c' commits the texts. Then
+// come each step's answer (1 or 0), the rows as "name|weight|fields|length", the selection and the weights' sum;
+// every step is written into the plan at once.
 TEST(PlanLists, StepsKeepRowsSelectionAndPlanTogether) {
     const std::string C2 = "Catagory 2|34|2|3", C3 = "Catagory 3|33|2|3", C4 = "Catagory 4|33|2|3",
                       New = "Catagory???|???|2|3";
@@ -39,21 +37,15 @@ TEST(PlanLists, StepsKeepRowsSelectionAndPlanTogether) {
         PlanLists lists = PlanLists::FromPlan(plan);
         std::string done;
         for (const char step : c.steps)
-            done += (step == 'a'   ? lists.Add(plan)
-                     : step == 'd' ? lists.Delete(plan)
-                     : step == 'c' ? lists.Commit(plan, c.texts)
-                                   : lists.Select(step - '0'))
-                        ? '1'
-                        : '0';
+            done += std::to_string(step == 'a'   ? lists.Add(plan)
+                                   : step == 'd' ? lists.Delete(plan)
+                                   : step == 'c' ? lists.Commit(plan, c.texts)
+                                                 : lists.Select(step - '0'));
         std::vector<std::string> rows;
         for (const PlanLists::Row& r : lists.Rows())
-            rows.push_back(r[0] + "|" + r[1] + "|" + r[2] + "|" + r[3]);
-        EXPECT_EQ(done, c.done);
-        EXPECT_EQ(rows, c.rows);
-        EXPECT_EQ(lists.CurRow(), c.cur);
-        EXPECT_EQ(plan.PlanCats, static_cast<int>(c.rows.size()) + 2);
-        EXPECT_EQ(plan.PlanWeight[0], c.summary);
-        for (std::size_t r = 0; r < lists.Rows().size(); ++r)
-            EXPECT_EQ(plan.PlanName[r + 2], lists.Rows()[r][0]) << r;
+            rows.push_back(r[0] + "|" + r[1] + "|" + r[2] + "|" + r[3] +
+                           (r[0] == plan.PlanName[rows.size() + 2] ? "" : " (not the plan's name)"));
+        EXPECT_EQ(std::tuple(done, rows, lists.CurRow(), int(plan.PlanCats), int(plan.PlanWeight[0])),
+                  std::tuple(c.done, c.rows, c.cur, int(c.rows.size()) + 2, c.summary));
     }
 }
