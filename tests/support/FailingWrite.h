@@ -21,12 +21,8 @@ inline SaveOptions FailingSave(std::size_t budget, int err, std::size_t chunk = 
     options.sync = false;
     auto left = std::make_shared<std::size_t>(budget);
     options.write = [left, err, chunk](int fd, const char* data, std::size_t size) -> long {
-        if (*left == 0) {
-            if (err == 0)
-                return 0;
-            errno = err;
-            return -1;
-        }
+        if (*left == 0)
+            return err == 0 ? 0L : (errno = err, -1L);
         const std::size_t n = std::min({size, *left, chunk});
         const ssize_t done = ::write(fd, data, n);
         if (done > 0)

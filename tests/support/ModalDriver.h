@@ -28,15 +28,13 @@ void WhenModal(std::type_identity_t<std::function<void(T*)>> action, int timeout
     clock.start();
     QObject::connect(timer, &QTimer::timeout, [timer, clock, action = std::move(action), timeoutMs] {
         auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        const bool timedOut = clock.elapsed() > timeoutMs;
-        if ((!window || !window->isVisible()) && !timedOut)
+        const bool shown = window && window->isVisible();
+        if (!shown && clock.elapsed() <= timeoutMs)
             return;
         timer->stop();
         timer->deleteLater();
-        if (!window || !window->isVisible()) {
-            QTest::qFail("the expected modal window did not open", __FILE__, __LINE__);
-            return;
-        }
+        if (!shown)
+            return QTest::qFail("the expected modal window did not open", __FILE__, __LINE__);
         QPointer<T> guard(window);
         action(window);
         if (guard && guard->isVisible()) {
@@ -64,8 +62,7 @@ inline QTimer* FailOnModal() {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [] {
         if (QWidget* window = QApplication::activeModalWidget()) {
-            QTest::qFail(qPrintable(QStringLiteral("an unexpected window opened: ") + window->objectName()), __FILE__,
-                         __LINE__);
+            QTest::qFail(qPrintable("an unexpected window opened: " + window->objectName()), __FILE__, __LINE__);
             window->close();
         }
     });

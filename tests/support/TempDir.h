@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,12 +17,9 @@ namespace markroll::test {
 
 class TempDir {
 public:
-    TempDir() {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/markroll-test-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
+    TempDir() : m_path((std::filesystem::temp_directory_path() / "markroll-test-XXXXXX").string()) {
+        if (::mkdtemp(m_path.data()) == nullptr)
             throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
     }
     ~TempDir() {
         std::error_code ec;

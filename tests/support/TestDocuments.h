@@ -37,15 +37,14 @@ inline Document MakeDocument(int students, const std::vector<CatShape>& cats) {
     CategoryPlan plan = Initialize(doc, false);
     plan.PlanStudents = static_cast<std::int16_t>(students);
     plan.PlanCats = static_cast<std::int16_t>(cats.size() + 2);
-    int sum = 0;
+    plan.PlanWeight[0] = 0;
     for (std::size_t i = 0; i < cats.size(); ++i) {
         plan.PlanName[i + 2] = cats[i].name;
         plan.PlanWeight[i + 2] = static_cast<std::int16_t>(cats[i].weight);
         plan.PlanFields[i + 2] = static_cast<std::int16_t>(cats[i].fields);
         plan.PlanLen[i + 2] = static_cast<std::int16_t>(cats[i].len);
-        sum += cats[i].weight;
+        plan.PlanWeight[0] = static_cast<std::int16_t>(plan.PlanWeight[0] + cats[i].weight);
     }
-    plan.PlanWeight[0] = static_cast<std::int16_t>(sum);
     CreateDocument(doc, plan);
     return doc;
 }
@@ -72,13 +71,12 @@ inline Document MaximalDocument() {
     for (int c = 2; c < MaxCats; ++c)
         cats.push_back({"Category " + std::to_string(c), 12, MaxFields, 3});
     Document doc = MakeDocument(MaxStudents, cats);
-    for (int c = 2; c < doc.NumCats; ++c) {
+    for (int c = 2; c < doc.NumCats; ++c)
         for (int f = 1; f < MaxFields; ++f) {
             SetField(doc, doc.PossibleRow(), c, f, std::to_string(10 + f % 90));
             for (int r = 1; r <= doc.NumStudents; ++r)
                 SetField(doc, r, c, f, std::to_string((r * 7 + f * 13 + c) % 100));
         }
-    }
     for (int r = 1; r <= doc.NumStudents; ++r) {
         std::string id = std::to_string(100000000 + r * 9973);
         doc.CatData(r, 1) =
