@@ -61,7 +61,6 @@ struct Ed {
             ASSERT_EQ(Problem(), "") << "after '" << k << "' of \"" << keys << '"';
         }
     }
-    /// Row, field (or zone) and position as the status bar shows them.
     std::string Where() const { return cur.Panel(4) + " / " + cur.Panel(6) + " / " + cur.Panel(7); }
     void ClickCell(double x, int row) { cur.Click(x + page().CharW / 2, page().RowY(row, state.doc.NumStudents) + 10); }
 
@@ -115,6 +114,7 @@ TEST(EditCursor, MovesAndWraps) {
         {"right wraps within page 2", 3, 64, 2, 1, 2, "<", "Possible Pts / Field 32 / Pos 1"},
         {"down wraps within the group", 40, 4, 2, 2, 1, "vvvvvvv", "Student 35 / Field 1 / Pos 1"},
         {"the ID# goes down from the last student to the first", 3, 4, 0, 1, 1, "vvv", "Student 1 / ID# / Pos 1"},
+        {"so does the name", 3, 4, 0, 1, 1, "Tvvv", "Student 1 / Name / Pos 1"},
         {"the ID# wraps at its end", 3, 4, 0, 1, 1, ">>>>>>>>>>>", "Student 1 / ID# / Pos 1"},
         {"left out of the ID#", 3, 4, 0, 1, 1, "<", "Student 1 / ID# / Pos 11"},
         {"the adjustment goes down to the possible points", 3, 4, 0, 1, 1, "TTvvv", "Possible Pts / Adjustment / Pos 1"},
@@ -181,12 +181,11 @@ TEST(EditCursor, Typing) {
 
 TEST(EditCursor, TypingPadsAShortRowAndRefusesWhatTheFileCannotHold) {
     EXPECT_EQ(Ed(Fixture()).cur.KeyPress(256), EditCursor::Press::Refused);
-    Document doc = Fixture();
-    doc.CatData(doc.PossibleRow(), 2) = " 100";
-    Ed e(doc);
+    Ed e(Fixture());
+    e.state.doc.CatData(6, 2) = " 100"; // a short row of possible points is padded up to the cell typed into
     e.Start(2);
     e.Do("T7");
-    EXPECT_EQ(e.state.doc.CatData(doc.PossibleRow(), 2), " 100     7");
+    EXPECT_EQ(e.state.doc.CatData(6, 2), " 100     7");
 }
 
 TEST(EditCursor, Clicks) {
@@ -200,10 +199,8 @@ TEST(EditCursor, Clicks) {
     // In SUMMARY a click left of the zone goes one zone back, right of it one zone on, wrapping.
     e.Start(0);
     std::string zones;
-    for (double x : {double(e.page().ZoneX(5)), 0.0, 0.0}) {
-        e.ClickCell(x, 3);
-        zones += e.Where() + "; ";
-    }
+    for (double x : {double(e.page().ZoneX(5)), 0.0, 0.0})
+        e.ClickCell(x, 3), zones += e.Where() + "; ";
     EXPECT_EQ(zones, "Student 3 / Name / Pos 1; Student 3 / ID# / Pos 1; Student 3 / Grade / Pos 1; ");
 }
 

@@ -210,6 +210,9 @@ private slots:
     void infoAndSave() {
         Ed e;
         e.state.doc.InfoLine[1] = "Algebra";
+        WhenModal([](QWidget* modal) { modal->close(); });
+        e.Click("Ecmd_7");
+        QVERIFY(!e.state.Changed); // left without applying
         WhenModal([&](QWidget* modal) {
             QCOMPARE(modal->objectName(), QStringLiteral("MrkInfo"));
             MessageBox::SetNextAnswer(MsgAnswer::Ok);

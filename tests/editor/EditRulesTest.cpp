@@ -26,6 +26,7 @@ TEST(EditKeys, TranslateKey) {
         {{K::Delete, false, false, false, U'\x7f', -1}, C::PassOn, 0},
         {{K::Other, false, false, false, U'7', '7'}, C::Char, '7'},
         {{K::Other, false, false, true, U'e', 'e'}, C::PassOn, 0},   // Alt+E is an access key
+        {{K::Other, true, false, true, U'E', 'E'}, C::PassOn, 0},
         {{K::Other, false, true, true, U'@', '@'}, C::Char, '@'},    // AltGr types
         {{K::Other, false, true, false, U'i', 'i'}, C::Char, 9},     // Ctrl+I is a tab
         {{K::Other, false, true, false, U'[', '['}, C::Char, 27},

@@ -31,8 +31,7 @@ std::vector<std::string> Texts(const Document& doc, const PageRow& row) {
 } // namespace
 
 TEST(PageLayout, ZonesOfAUserCategoryWithFullWidths) {
-    const Document doc = MakeDocument(40, {{"Tests", 40, 11, 3}, {"Labs", 60, 3, 3}});
-    const PageLayout l = Lay(doc, 2);
+    const PageLayout l = Lay(MakeDocument(40, {{"Tests", 40, 11, 3}, {"Labs", 60, 3, 3}}), 2);
     EXPECT_EQ(l.ZoneLen, (std::array<int, 7>{95, 3, 12, 31, 41, 5, 3}));
     EXPECT_EQ(l.ZoneStart, (std::array<int, 7>{0, 1, 1, 13, 5, 1, 1}));
     EXPECT_EQ((std::vector<float>{l.RowH, float(l.StuPerGroup), float(l.FldPerPage), float(l.ZoneShow[4]), l.ZoneWid[0],
