@@ -188,16 +188,19 @@ private slots:
     void displayDialogReachesThePage() {
         Ed e;
         ColorPicker::SetNextAnswer(QColor(10, 20, 30));
+        ColorPicker::SetNextAnswer(QColor(40, 50, 60));
         FontPicker::SetNextAnswer(FontChoice{QStringLiteral("Courier"), 18, true, false});
         WhenModal([&](QWidget* modal) {
             QCOMPARE(modal->windowTitle(), QStringLiteral("Change Display Attributes"));
-            for (const char* control : {"Cbar_1", "cmdColor", "cmdFonts", "cmdApply"})
+            for (const char* control : {"Cbar_1", "cmdColor", "optTc", "cmdColor", "cmdFonts", "cmdApply"})
                 Press(modal, control);
         });
         e.Click("Ecmd_4");
         QCOMPARE((QList<int>{FontPicker::LastMinSize(), FontPicker::LastMaxSize()}), (QList<int>{4, 18}));
-        QCOMPARE((QList<Rgb>{e.state.Display.BgColor[1], e.state.Display.BgColor[6], Rgb(e.state.Display.ScrFontSize)}),
-                 (QList<Rgb>{0x0A141E, 0x0A141E, 18}));
+        const DisplaySettings& d = e.state.Display;
+        QCOMPARE((QList<Rgb>{d.BgColor[1], d.BgColor[6], d.FgColor[1], d.FgColor[6], Rgb(d.ScrFontSize),
+                             Rgb(d.NameDispLen)}),
+                 (QList<Rgb>{0x0A141E, 0x0A141E, 0x28323C, 0x28323C, 18, 30}));
         // "Default" takes effect at once, also when the dialog is cancelled.
         WhenModal([](QWidget* modal) {
             Press(modal, "cmdDefault");

@@ -96,8 +96,11 @@ private slots:
         Press(m_dialog.get(), "cmdDelete");
         QCOMPARE(Selection(), QStringLiteral("7 16 NumInfo= 16"));
         PickRow(Texts(), 9);
+        auto* names = m_dialog->findChild<QComboBox*>("cmbMRInfo_0");
+        const QString next = names->itemText(10);
         Press(m_dialog.get(), "cmdDelete");
         QCOMPARE(Selection(), QStringLiteral("8 15 NumInfo= 15"));
+        QCOMPARE(names->itemText(9), next);
         QCOMPARE(Texts()->itemText(14), QStringLiteral("???"));
         Apply(MsgAnswer::Ok);
         Press(m_dialog.get(), "cmdAdd");
