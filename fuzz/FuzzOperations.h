@@ -109,8 +109,7 @@ inline std::string RunOperations(std::string_view data) {
             const int len = arg.In(-1, CellWidth + 2);
             const std::string name = arg.Text(20);
             const int w = arg.Next() * 3;
-            if (doc.NumCats < 64)
-                InsertCategory(doc, pos, nf, len, name, w);
+            InsertCategory(doc, pos, nf, len, name, w);
             break;
         }
         case 1: {

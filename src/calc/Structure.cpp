@@ -60,7 +60,7 @@ void RetitleCategory(Document& doc, int c, int len) {
 } // namespace
 
 void InsertCategory(Document& doc, int pos, int nf, int len, std::string_view name, int w) {
-    if (pos < 2 || pos > doc.NumCats || doc.NumCats >= Int16Max - 2)
+    if (pos < 2 || pos > doc.NumCats || doc.NumCats >= MaxCats)
         return;
     nf = std::clamp(nf, 2, MaxFields);
     len = std::clamp(len, 0, CellWidth);

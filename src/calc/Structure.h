@@ -12,7 +12,8 @@ namespace markroll {
 // make an operation do nothing; none of them recomputes totals.
 
 /// Makes a new user category at pos (2..NumCats; NumCats appends) with nf fields (2..MaxFields) of length
-/// len (0..CellWidth), the name cut to 16 characters and the absolute value of weight w.
+/// len (0..CellWidth), the name cut to 16 characters and the absolute value of weight w. A markroll that
+/// holds MaxCats categories already gets none: a file with more could not be read back.
 void InsertCategory(Document& doc, int pos, int nf, int len, std::string_view name, int w);
 
 /// Removes user category c; the categories after it move down by one.
