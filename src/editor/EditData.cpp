@@ -21,6 +21,7 @@
 #include "editor/PopUpInfo.h"
 #include "grading/MrkInfo.h"
 #include "platform/Platform.h"
+#include "reports/ModOrder.h"
 #include "widgets/LabelStyle.h"
 
 namespace markroll {
@@ -245,10 +246,14 @@ void EditData::Ecmd_Click(int index) {
         Redraw();
         break;
     }
-    case CmdModify:
-        // The category and student dialogs open from here once they exist; the page is redrawn after them.
+    case CmdModify: {
+        // Until the field and student dialogs take it over, "&Modify" lists the shown category's students
+        // ordered by its first field (the total, or the grade in SUMMARY).
+        ModOrder listing(m_state, 0, this);
+        listing.exec();
         Redraw();
         break;
+    }
     case CmdEdit:
         StartEdit();
         break;
