@@ -5,14 +5,17 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <random>
 #include <sstream>
 
 #include "calc/CatCaption.h"
 #include "calc/Grades.h"
 #include "calc/Recalc.h"
+#include "document/CodePage.h"
 #include "document/MarkrollFile.h"
 #include "document/NewDocument.h"
 #include "document/TextNumber.h"
+#include "reports/OrderList.h"
 
 namespace markroll {
 
@@ -28,6 +31,7 @@ Commands:
   recalc   recompute every category total and the summary
   grade    assign (or clear) the letter grades from the grade table
   check    load a markroll and report whether it is sound
+  order    list the students ordered by a field's values, as text, PDF or on the printer
 
 Run 'markroll-cli COMMAND --help' for the options of a command.
 Exit status: 0 success, 1 file or data error, 2 usage error.
@@ -68,7 +72,21 @@ Assigns every student the letter grade of the file's grade table from the adjust
 
 Loads FILE and prints "ok", or reports the first error with its line number.
 )"},
+    {"order", R"(Usage: markroll-cli order FILE CATEGORY FIELD [--increasing|--decreasing|--random|--current]
+                          [--show both|id|name] [--header TEXT] [--seed N] [--pdf OUT.pdf | --print]
+
+Lists the students of CATEGORY (0 SUMMARY, 2.. the user categories) ordered by the values of FIELD, as the
+program's ordered listing does: the caption, the header, the possible points, one row a student and the class
+average, as UTF-8 text on standard output. --current (the default) keeps the students' order; --seed makes the
+random order repeatable. --pdf writes the printed listing to a PDF file, --print prints it on the default
+printer.
+)"},
 };
+
+ListingPrinter& RegisteredPrinter() {
+    static ListingPrinter printer;
+    return printer;
+}
 
 struct UsageError {
     std::string message;
@@ -113,6 +131,8 @@ public:
                 status = Rewrite(rest, false);
             else if (cmd == "grade")
                 status = Rewrite(rest, true);
+            else if (cmd == "order")
+                status = Order(rest);
             else
                 status = Check(rest);
         } catch (const UsageError& e) {
@@ -384,11 +404,98 @@ private:
         return CliOk;
     }
 
+    // A whole number for an argument, or a usage error naming it.
+    static int WholeNumber(const std::string& what, const std::string& text) {
+        if (!IsNumber(text) || text.find('.') != std::string::npos)
+            throw UsageError{what + " must be a whole number, got '" + text + "'"};
+        return static_cast<int>(ClampToInt16(TextValue(text)));
+    }
+
+    int Order(const std::vector<std::string>& args) {
+        std::vector<std::string> operands;
+        int mode = OrderCurrent;
+        int display = DisplayBoth;
+        std::optional<std::string> header;
+        std::optional<unsigned> seed;
+        std::optional<std::string> pdf;
+        bool print = false;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            if (a == "--increasing" || a == "--decreasing" || a == "--random" || a == "--current") {
+                mode = a == "--increasing"   ? OrderIncreasing
+                       : a == "--decreasing" ? OrderDecreasing
+                       : a == "--random"     ? OrderRandom
+                                             : OrderCurrent;
+            } else if (a == "--show") {
+                const std::string v = Value(args, i);
+                if (v != "both" && v != "id" && v != "name")
+                    throw UsageError{"--show takes both, id or name, got '" + v + "'"};
+                display = v == "id" ? DisplayId : v == "name" ? DisplayName : DisplayBoth;
+            } else if (a == "--header") {
+                header = Value(args, i);
+            } else if (a == "--seed") {
+                seed = static_cast<unsigned>(WholeNumber("--seed", Value(args, i)) & 0xFFFF);
+            } else if (a == "--pdf") {
+                pdf = Value(args, i);
+                if (pdf->empty())
+                    throw UsageError{"option --pdf needs a file name"};
+            } else if (a == "--print") {
+                print = true;
+            } else {
+                RejectOption(a);
+                operands.push_back(a);
+            }
+        }
+        if (operands.size() != 3)
+            throw UsageError{"expected FILE CATEGORY FIELD"};
+        if (pdf && print)
+            throw UsageError{"--pdf and --print go one at a time"};
+        const int cat = WholeNumber("CATEGORY", operands[1]);
+        const int fld = WholeNumber("FIELD", operands[2]);
+        const auto doc = Load(operands[0]);
+        if (!doc)
+            return CliFileError;
+        if (cat < 0 || cat == 1 || cat >= doc->NumCats)
+            throw UsageError{"CATEGORY must be 0 or 2.." + std::to_string(doc->NumCats - 1) + ", got " +
+                             std::to_string(cat)};
+        const int fields = doc->CatFields[static_cast<std::size_t>(cat)];
+        if (fld < 0 || fld >= fields)
+            throw UsageError{"FIELD must be 0.." + std::to_string(fields - 1) + " in category " + std::to_string(cat) +
+                             ", got " + std::to_string(fld)};
+
+        std::mt19937 rng(seed ? *seed : std::random_device{}());
+        std::uniform_real_distribution<double> uniform(0.0, 1.0);
+        ListingSpec spec;
+        spec.Cat = cat;
+        spec.Fld = fld;
+        spec.Order = OrderField(*doc, cat, fld, mode, [&] { return uniform(rng); });
+        spec.Display = display;
+        spec.Header = header ? *header : DefaultHeader(fld);
+        if (pdf || print) {
+            if (!RegisteredPrinter()) {
+                m_err << "markroll-cli order: this build of markroll-cli cannot print\n";
+                return CliFileError;
+            }
+            if (const auto error = RegisteredPrinter()(*doc, spec, pdf.value_or(std::string()))) {
+                m_err << "markroll-cli order: " << *error << "\n";
+                return CliFileError;
+            }
+            return CliOk;
+        }
+        for (const std::string& line : ListingLines(*doc, cat, fld, spec.Order, display, spec.Header))
+            m_out << ToUtf8(line) << "\n";
+        return CliOk;
+    }
+
     std::ostream& m_out;
     std::ostream& m_err;
 };
 
 } // namespace
+
+void SetListingPrinter(ListingPrinter printer) {
+    RegisteredPrinter() = std::move(printer);
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     return Cli(out, err).Run(args);
