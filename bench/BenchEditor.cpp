@@ -15,6 +15,10 @@
 #include "editor/PageLayout.h"
 #include "editor/PageRenderer.h"
 #include "platform/Platform.h"
+#include "platform/QtPrinter.h"
+#include "platform/RecordingPrinter.h"
+#include "reports/OrderList.h"
+#include "reports/ReportPrinter.h"
 
 using namespace markroll;
 
@@ -124,5 +128,36 @@ void BM_KeyPress(benchmark::State& s) {
     }
 }
 BENCHMARK(BM_KeyPress)->Unit(benchmark::kMicrosecond);
+
+// The listing of the maximal document on paper: through the recording printer (layout and measuring), and
+// into a PDF file (the whole print command, file written). It must stay well under a second.
+void BM_PrintListing(benchmark::State& state) {
+    EnsureApplication();
+    static const Document doc = [] {
+        Document d = bench::MaximalDocument();
+        RecalcAll(d);
+        return d;
+    }();
+    ListingSpec spec;
+    spec.Cat = 2;
+    spec.Fld = 1;
+    spec.Order = OrderField(doc, 2, 1, OrderDecreasing, {});
+    spec.Header = DefaultHeader(1);
+    const bool pdf = state.range(0) == 1;
+    const bench::BenchDir dir;
+    for (auto _ : state) {
+        if (pdf) {
+            const auto printer = QtPrinter::ForPdfFile(QString::fromStdString(dir.File("listing.pdf")));
+            PrintListing(doc, spec, *printer);
+            printer->Finish();
+        } else {
+            RecordingPrinter printer;
+            PrintListing(doc, spec, printer);
+            benchmark::DoNotOptimize(printer.Records().size());
+        }
+    }
+    state.SetLabel(pdf ? "PDF file" : "recording printer");
+}
+BENCHMARK(BM_PrintListing)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

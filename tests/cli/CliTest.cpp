@@ -165,6 +165,28 @@ TEST(MarkrollCli, FileErrorsNameFileLineAndNumberAndWriteNothing) {
 
 // The program itself: a full disk behind standard output, and a size limit on files that would otherwise end
 // it by a signal and leave its temporary file behind.
+// order: the listing as text (UTF-8 from the file's code page), the range of its category and field, and the
+// same listing printed into a PDF file by the program itself.
+TEST(MarkrollCli, OrderListsAsTextAndChecksItsArguments) {
+    TempDir dir;
+    Document doc = MakeDocument(3, {{"Tests", 100, 3, 3}});
+    doc.CatData(2, 1) = "123-45-6789 Ren\xE9" "e"; // a short row: the name is filled with dots
+    for (const auto& [s, v] : {std::pair{1, "70"}, {2, "90"}, {3, "80"}})
+        SetField(doc, s, 2, 1, v);
+    ASSERT_FALSE(SaveMarkroll(dir.File("o.mrk"), doc));
+    const CliRun r = Cli({"order", dir.File("o.mrk"), "2", "1", "--decreasing", "--show", "name"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.substr(r.out.find("1  {")), "1  { 2} Ren\u00e9e" + std::string(NameLen - 5, '.') + "   90\n" +
+                                                    "2  { 3} " + Space(NameLen) + "   80\n" + "3  { 1} " +
+                                                    Space(NameLen) + "   70\n" + Space(9) + "Class Average" +
+                                                    Space(NameLen - 13) + " ...\n");
+    for (const auto& [cat, fld] : {std::pair{"1", "0"}, {"3", "0"}, {"2", "3"}, {"x", "0"}}) {
+        const CliRun bad = Cli({"order", dir.File("o.mrk"), cat, fld});
+        EXPECT_EQ(bad.status, 2) << cat << " " << fld;
+    }
+    EXPECT_EQ(Cli({"order", dir.File("o.mrk"), "2", "1", "--pdf", "x.pdf", "--print"}).status, 2);
+}
+
 TEST(MarkrollCliProgram, FullOutputAndFileSizeLimit) {
     TempDir dir;
     const std::string cli = MARKROLL_CLI_PATH;
@@ -179,6 +201,18 @@ TEST(MarkrollCliProgram, FullOutputAndFileSizeLimit) {
     EXPECT_EQ(WEXITSTATUS(std::system(limited.c_str())), 1);
     EXPECT_EQ(ReadBytes(dir.File("err")), dir.File("b.mrk") + ": error 61: Disk full\n");
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"a.mrk", "err"}));
+
+    // The printed listing of 60 students goes on to a second page; pdftotext reads its rows back.
+    const std::string pdf = dir.File("list.pdf");
+    ASSERT_EQ(std::system((cli + " new --force --students 60 " + dir.File("a.mrk")).c_str()), 0);
+    ASSERT_EQ(std::system((cli + " order " + dir.File("a.mrk") + " 2 0 --pdf " + pdf + " 2>/dev/null").c_str()), 0);
+    if (std::system("command -v pdftotext >/dev/null") != 0)
+        GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    ASSERT_EQ(std::system(("pdfinfo " + pdf + " | grep -q '^Pages: *2$'").c_str()), 0);
+    ASSERT_EQ(std::system(("pdftotext " + pdf + " " + dir.File("list.txt")).c_str()), 0);
+    const std::string text = ReadBytes(dir.File("list.txt"));
+    EXPECT_NE(text.find("Ordered by Field# 0"), std::string::npos);
+    EXPECT_NE(text.find("60 {60}"), std::string::npos);
 }
 
 } // namespace
