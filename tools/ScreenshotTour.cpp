@@ -24,6 +24,7 @@
 #include "grading/MrkInfo.h"
 #include "modify/CatView.h"
 #include "platform/Platform.h"
+#include "reports/ModOrder.h"
 
 using namespace markroll;
 
@@ -135,6 +136,11 @@ void Editor() {
     Save(&popInfo, QStringLiteral("popupinfo"));
     PopUpChg popChg(state, 2, 2, &editor);
     Save(&popChg, QStringLiteral("popupchg"));
+    state.EdCat = 2;
+    ModOrder listing(state, 1);
+    Save(&listing, QStringLiteral("ModOrder-choosing"));
+    listing.cmdStart_Click();
+    Save(&listing, QStringLiteral("ModOrder-listing"));
     for (const float size : {12.0F, 18.0F}) {
         state.Display.ScrFontSize = size;
         editor.Redraw();

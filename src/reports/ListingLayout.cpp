@@ -132,9 +132,10 @@ std::vector<ReportItem> LayoutListingScreen(const Document& doc, const ListingSp
     double y = 100 + title.Height + 50;
     const ReportItem& header = b.Centred(headerFont, Black, surfaceWidth, y, spec.Header);
     y += 2 * header.Height;
-    // The column titles: yellow on red boxes.
-    for (const auto& [x, text] : {std::pair{((width - 7) / 2.0 + 8) * 120 + 100, std::string("Student")},
-                                  std::pair{(width + 9) * 120.0 + 100, ValueTitle(spec.Cat, spec.Fld)}}) {
+    // The column titles, yellow on red boxes, stand over their columns: counted in characters of the rows' font
+    // (a fixed 120 twips a character would put "Score" past the window's edge in a narrower Courier).
+    for (const auto& [x, text] : {std::pair{((width - 7) / 2.0 + 8) * cw + 100, std::string("Student")},
+                                  std::pair{(width + 9) * cw + 100, ValueTitle(spec.Cat, spec.Fld)}}) {
         ReportItem& item = b.Text(columnFont, Yellow, x, y, text);
         item.Boxed = true;
         item.BoxColor = Red;

@@ -102,15 +102,16 @@ ModOrder::ModOrder(AppState& state, int fld, QWidget* parent) : QDialog(parent),
     move(TwipsToPxX((screen.width() - width) / 4), TwipsToPxY(100));
     Place(FrameOrder, 300, 300, 2600, 1700);
     Place(FrameDisp, 3100, 300, 2200, 1400);
-    Place(labOrdSpp, 300, 2200, 1700, 300);
-    Place(txtOrdSpp, 2100, 2150, 800, 360);
-    Place(labHeader, 300, 2700, 800, 300);
-    Place(txtHeader, 1100, 2650, std::max(2000.0, width - 1500), 360);
+    Place(labHeader, 300, 2200, 800, 300);
+    Place(txtHeader, 1100, 2150, std::max(2000.0, width - 1500), 360);
     const double buttonH = 400;
     const double top = height - buttonH - 450;
     Place(cmdStart, 100, top, 1000, buttonH);
-    Place(cmdPrint, (width - 1000) / 2, top, 1000, buttonH);
     Place(cmdExit, width - 1000 - 175, top, 1000, buttonH);
+    Place(cmdPrint, width - 2000 - 275, top, 1000, buttonH);
+    // Students per page stays in sight while the list is shown, so it sits on the buttons' row, below the list.
+    Place(labOrdSpp, 1200, top + 50, 1750, 300);
+    Place(txtOrdSpp, 3000, top, 700, 360);
 }
 
 void ModOrder::cmdStart_Click() {

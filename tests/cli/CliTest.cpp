@@ -170,7 +170,8 @@ TEST(MarkrollCli, FileErrorsNameFileLineAndNumberAndWriteNothing) {
 TEST(MarkrollCli, OrderListsAsTextAndChecksItsArguments) {
     TempDir dir;
     Document doc = MakeDocument(3, {{"Tests", 100, 3, 3}});
-    doc.CatData(2, 1) = "123-45-6789 Ren\xE9" "e"; // a short row: the name is filled with dots
+    doc.CatData(2, 1) = "123-45-6789 Ren\xE9"
+                        "e"; // a short row: the name is filled with dots
     for (const auto& [s, v] : {std::pair{1, "70"}, {2, "90"}, {3, "80"}})
         SetField(doc, s, 2, 1, v);
     ASSERT_FALSE(SaveMarkroll(dir.File("o.mrk"), doc));
