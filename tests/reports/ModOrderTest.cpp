@@ -53,9 +53,16 @@ private slots:
         AppState few = Class(4);
         ModOrder small(few, 0);
         small.show();
+        small.findChild<QLineEdit*>("txtOrdSpp")->setText("99999"); // past 16 bits: lowered to the maximum
         Press(&small, "cmdStart");
         QVERIFY(!small.findChild<QPushButton*>("cmdStart")->isVisible());
-        QCOMPARE(small.LastShown(), 4);
+        QCOMPARE((QList<int>{small.LastShown(), small.StudentsPerPage()}), (QList<int>{4, small.MaxPerPage()}));
+
+        AppState none = Class(0); // nothing to list, and nothing to divide by
+        ModOrder empty(none, 0);
+        empty.show();
+        Press(&empty, "cmdStart");
+        QCOMPARE(int(empty.Shown().size()), 8);
     }
 
     // Paper: the positions of the title, the column titles and the rows come from the printer's own fonts.
