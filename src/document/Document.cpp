@@ -18,4 +18,12 @@ void Document::Resize() {
     GradeLetter.assign(static_cast<std::size_t>(std::max<int>(LastGrade + 1, 0)), {});
 }
 
+const std::string& Document::RowOrEmpty(int r, int c) const {
+    static const std::string none;
+    if (c < 0 || static_cast<std::size_t>(c) >= Grid.size())
+        return none;
+    const auto& rows = Grid[static_cast<std::size_t>(c)];
+    return r >= 0 && static_cast<std::size_t>(r) < rows.size() ? rows[static_cast<std::size_t>(r)] : none;
+}
+
 } // namespace markroll

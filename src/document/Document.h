@@ -58,6 +58,9 @@ struct Document {
         return Grid[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
     }
 
+    /// CatData(r, c), or an empty text where a hand-edited file left the grid short: for reading only.
+    const std::string& RowOrEmpty(int r, int c) const;
+
     /// Rows per category: class average, students, possible points, titles.
     int RowCount() const { return NumStudents + 3; }
     int PossibleRow() const { return NumStudents + 1; }

@@ -9,16 +9,6 @@ namespace markroll {
 
 namespace {
 
-const std::string& RowOf(const Document& doc, int r, int c) {
-    static const std::string none;
-    if (c < 0 || static_cast<std::size_t>(c) >= doc.Grid.size())
-        return none;
-    const auto& rows = doc.Grid[static_cast<std::size_t>(c)];
-    if (r < 0 || static_cast<std::size_t>(r) >= rows.size())
-        return none;
-    return rows[static_cast<std::size_t>(r)];
-}
-
 template <typename T> T At(const std::vector<T>& v, int i) {
     return i >= 0 && static_cast<std::size_t>(i) < v.size() ? v[static_cast<std::size_t>(i)] : T{};
 }
@@ -128,7 +118,7 @@ float PageLayout::RowY(int row, int numStudents) const {
 std::string RunText(const Document& doc, const PageText& run) {
     if (!run.FromDocument())
         return run.Literal;
-    std::string text = Mid(RowOf(doc, run.Row, run.Cat), run.Start, run.Count);
+    std::string text = Mid(doc.RowOrEmpty(run.Row, run.Cat), run.Start, run.Count);
     if (static_cast<int>(text.size()) < run.Count)
         text.append(static_cast<std::size_t>(run.Count) - text.size(), ' ');
     return text;

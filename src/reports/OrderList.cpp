@@ -9,14 +9,6 @@ namespace markroll {
 
 namespace {
 
-const std::string& RowOf(const Document& doc, int r, int c) {
-    static const std::string none;
-    if (c < 0 || static_cast<std::size_t>(c) >= doc.Grid.size())
-        return none;
-    const auto& rows = doc.Grid[static_cast<std::size_t>(c)];
-    return r >= 0 && static_cast<std::size_t>(r) < rows.size() ? rows[static_cast<std::size_t>(r)] : none;
-}
-
 std::string PadTo(std::string text, int width, char fill) {
     if (static_cast<int>(text.size()) < width)
         text.append(static_cast<std::size_t>(width) - text.size(), fill);
@@ -78,13 +70,13 @@ std::string DefaultHeader(int fld) {
 }
 
 std::string FieldCell(const Document& doc, int row, int cat, int fld) {
-    return PadTo(Mid(RowOf(doc, row, cat), fld * CellWidth + 1, CellWidth), CellWidth, ' ');
+    return PadTo(Mid(doc.RowOrEmpty(row, cat), fld * CellWidth + 1, CellWidth), CellWidth, ' ');
 }
 
 std::string OrderRowText(const Document& doc, int cat, int fld, int k, int s, int display) {
     const StudentColumn column = ColumnOf(display);
     return Left(NumTextTrim(k) + "  ", 3) + "{" + Right("  " + NumText(s), 2) + "} " +
-           PadTo(Mid(RowOf(doc, s, 1), column.Start, column.Width), column.Width, '.') + " " +
+           PadTo(Mid(doc.RowOrEmpty(s, 1), column.Start, column.Width), column.Width, '.') + " " +
            FieldCell(doc, s, cat, fld);
 }
 
