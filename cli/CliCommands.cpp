@@ -11,6 +11,7 @@
 #include "calc/CatCaption.h"
 #include "calc/Grades.h"
 #include "calc/Recalc.h"
+#include "calc/Students.h"
 #include "document/CodePage.h"
 #include "document/MarkrollFile.h"
 #include "document/NewDocument.h"
@@ -32,6 +33,8 @@ Commands:
   grade    assign (or clear) the letter grades from the grade table
   check    load a markroll and report whether it is sound
   order    list the students ordered by a field's values, as text, PDF or on the printer
+  student  insert, append, delete, switch or sort students
+  adjust   set every student's adjustment points
 
 Run 'markroll-cli COMMAND --help' for the options of a command.
 Exit status: 0 success, 1 file or data error, 2 usage error.
@@ -80,6 +83,23 @@ program's ordered listing does: the caption, the header, the possible points, on
 average, as UTF-8 text on standard output. --current (the default) keeps the students' order; --seed makes the
 random order repeatable. --pdf writes the printed listing to a PDF file, --print prints it on the default
 printer.
+)"},
+    {"student", R"(Usage: markroll-cli student insert FILE POS [--count N] [--id ID --name NAME] [-o OUT] [--dry-run]
+       markroll-cli student append FILE [--count N] [--id ID --name NAME] [-o OUT] [--dry-run]
+       markroll-cli student delete FILE START [--count N] [-o OUT] [--dry-run]
+       markroll-cli student switch FILE S1 S2 [-o OUT] [--dry-run]
+       markroll-cli student sort FILE [-o OUT] [--dry-run]
+
+Inserts (before student POS), appends, deletes (from student START on), switches or sorts by name the students of
+FILE, in every category at once, as the student dialog does. Numbers are corrected as the dialog corrects them
+(--count 1 when left out); a single new student gets --id and --name (UTF-8), otherwise the blank row. The
+confirmation the dialog would show is printed; the result goes to OUT, or back to FILE, unless --dry-run.
+Totals are left to 'recalc'.
+)"},
+    {"adjust", R"(Usage: markroll-cli adjust FILE POINTS [-o OUT] [--dry-run]
+
+Sets every student's adjustment points (0 to 999) as the student dialog does, then recomputes the summary; prints
+the confirmation and writes the result to OUT, or back to FILE, unless --dry-run.
 )"},
 };
 
@@ -133,6 +153,10 @@ public:
                 status = Rewrite(rest, true);
             else if (cmd == "order")
                 status = Order(rest);
+            else if (cmd == "student")
+                status = Student(rest);
+            else if (cmd == "adjust")
+                status = Adjust(rest);
             else
                 status = Check(rest);
         } catch (const UsageError& e) {
@@ -485,6 +509,130 @@ private:
         for (const std::string& line : ListingLines(*doc, cat, fld, spec.Order, display, spec.Header))
             m_out << ToUtf8(line) << "\n";
         return CliOk;
+    }
+
+    // The options the operation commands share: the number arguments, --count, --id, --name, -o and --dry-run.
+    struct Operation {
+        std::vector<std::string> operands;
+        std::optional<std::string> count, id, name, out;
+        bool dryRun = false;
+    };
+
+    static Operation ParseOperation(const std::vector<std::string>& args) {
+        Operation op;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string& a = args[i];
+            if (a == "--count")
+                op.count = Value(args, i);
+            else if (a == "--id")
+                op.id = Value(args, i);
+            else if (a == "--name")
+                op.name = Value(args, i);
+            else if (a == "-o" || a == "--output") {
+                op.out = Value(args, i);
+                if (op.out->empty())
+                    throw UsageError{"option " + a + " needs a file name"};
+            } else if (a == "--dry-run")
+                op.dryRun = true;
+            else if (IsNumber(a) || (RejectOption(a), true))
+                op.operands.push_back(a);
+        }
+        return op;
+    }
+
+    static std::string NumberArg(const std::string& what, const std::string& text) {
+        RequireNumber(what, text);
+        return text;
+    }
+
+    static std::string CodePageArg(const std::string& what, const std::string& text) {
+        const auto bytes = FromUtf8(text);
+        if (!bytes)
+            throw UsageError{what + " holds a character a markroll file cannot store"};
+        return *bytes;
+    }
+
+    // Prints the confirmation and, unless it is a dry run, writes the changed document.
+    int Confirm(const Operation& op, const std::string& file, const Document& doc, const std::string& text) {
+        m_out << ToUtf8(text) << "\n";
+        if (op.dryRun)
+            return CliOk;
+        return Write(op.out.value_or(file), doc) ? CliOk : CliFileError;
+    }
+
+    int Student(const std::vector<std::string>& args) {
+        if (args.empty())
+            throw UsageError{"expected insert, append, delete, switch or sort"};
+        const std::string sub = args[0];
+        const Operation op = ParseOperation({args.begin() + 1, args.end()});
+        const std::size_t wanted = sub == "insert" || sub == "delete" ? 2 : sub == "switch" ? 3 : 1;
+        if (sub != "insert" && sub != "append" && sub != "delete" && sub != "switch" && sub != "sort")
+            throw UsageError{"unknown student operation '" + sub + "'"};
+        if (op.operands.size() != wanted)
+            throw UsageError{"student " + sub + " takes " + std::to_string(wanted) + " argument(s) before its options"};
+        if ((op.id || op.name) && (sub != "insert" && sub != "append"))
+            throw UsageError{"--id and --name go with insert and append"};
+        const std::string& file = op.operands[0];
+        std::vector<std::string> numbers;
+        for (std::size_t i = 1; i < op.operands.size(); ++i)
+            numbers.push_back(NumberArg("the student number", op.operands[i]));
+        const std::string countText = op.count ? NumberArg("--count", *op.count) : "1";
+        const std::string id = op.id ? CodePageArg("--id", *op.id) : std::string();
+        const std::string name = op.name ? CodePageArg("--name", *op.name) : std::string();
+
+        auto doc = Load(file);
+        if (!doc)
+            return CliFileError;
+        const int n = doc->NumStudents;
+        const auto read = [](const std::string& text, int lo, int hi) {
+            return std::clamp<int>(ReadInt16(text), lo, std::max(lo, hi));
+        };
+        if (sub == "insert" || sub == "append") {
+            if (const auto limit = InsertLimit(*doc)) {
+                m_err << *limit << "\n";
+                return CliFileError;
+            }
+            const int count = read(countText, 1, MaxStudents - n);
+            if ((op.id || op.name) && count != 1)
+                throw UsageError{"--id and --name are for a single new student"};
+            const int position = sub == "append" ? n + 1 : read(numbers[0], 1, n);
+            const std::string text = sub == "append" ? AppendText(*doc, count) : InsertText(*doc, position, count);
+            InsertStudents(*doc, position, count, op.id || op.name ? NewStudentRow(id, name) : std::string());
+            return Confirm(op, file, *doc, text);
+        }
+        if (sub == "delete") {
+            if (n < 2) {
+                m_err << "A markroll keeps at least one student\n";
+                return CliFileError;
+            }
+            const int start = read(numbers[0], 1, n);
+            const int count = read(countText, 1, DeleteLimit(*doc, start));
+            const std::string text = DeleteText(*doc, start, count);
+            DeleteStudents(*doc, start, count);
+            return Confirm(op, file, *doc, text);
+        }
+        if (sub == "switch") {
+            const int a = read(numbers[0], 1, n);
+            const int b = read(numbers[1], 1, n);
+            const std::string text = SwitchText(*doc, a, b);
+            SwitchStudents(*doc, a, b);
+            return Confirm(op, file, *doc, text);
+        }
+        AlphaStudents(*doc);
+        return Confirm(op, file, *doc, AlphaText);
+    }
+
+    int Adjust(const std::vector<std::string>& args) {
+        const Operation op = ParseOperation(args);
+        if (op.operands.size() != 2 || op.count || op.id || op.name)
+            throw UsageError{"expected FILE POINTS"};
+        const std::string points = NumberArg("POINTS", op.operands[1]);
+        auto doc = Load(op.operands[0]);
+        if (!doc)
+            return CliFileError;
+        const int p = std::clamp<int>(ReadInt16(points), 0, 999);
+        SetAdjustmentPoints(*doc, p);
+        return Confirm(op, op.operands[0], *doc, AdjustText(p));
     }
 
     std::ostream& m_out;

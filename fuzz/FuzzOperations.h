@@ -13,6 +13,7 @@
 #include "calc/Grades.h"
 #include "calc/Recalc.h"
 #include "calc/Structure.h"
+#include "calc/Students.h"
 #include "document/MarkrollFile.h"
 #include "document/NewDocument.h"
 #include "document/TextNumber.h"
@@ -101,7 +102,7 @@ inline std::string RunOperations(std::string_view data) {
     };
     const int ops = 6 + arg.In(0, 6);
     for (int i = 0; i < ops; ++i) {
-        const int op = i < 6 ? i : arg.In(0, 7);
+        const int op = i < 6 ? i : arg.In(0, 12);
         switch (op) {
         case 0: {
             const int pos = cat();
@@ -144,6 +145,29 @@ inline std::string RunOperations(std::string_view data) {
             break;
         case 6:
             RecalcCategory(doc, cat());
+            break;
+        case 8: {
+            const int n = doc.NumStudents;
+            const int pos = arg.In(-1, n + 2);
+            InsertStudents(doc, pos, arg.In(-1, MaxStudents + 1),
+                           (arg.Next() & 1) ? NewStudentRow(arg.Text(12), arg.Text(32)) : "");
+            break;
+        }
+        case 9: {
+            const int start = arg.In(-1, doc.NumStudents + 1);
+            DeleteStudents(doc, start, arg.In(-1, doc.NumStudents + 1));
+            break;
+        }
+        case 10: {
+            const int a = arg.In(-1, doc.NumStudents + 1);
+            SwitchStudents(doc, a, arg.In(-1, doc.NumStudents + 1));
+            break;
+        }
+        case 11:
+            AlphaStudents(doc);
+            break;
+        case 12:
+            SetAdjustmentPoints(doc, arg.In(-5, 1005));
             break;
         default:
             RecalcSummary(doc);

@@ -47,4 +47,27 @@ std::string ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::optional<std::string> FromUtf8(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : -1;
+        if (extra < 0 || i + static_cast<std::size_t>(extra) > text.size() - 1)
+            return std::nullopt;
+        char32_t u = extra == 0 ? b : extra == 1 ? (b & 0x1F) : (b & 0x0F);
+        for (int k = 1; k <= extra; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((c & 0xC0) != 0x80)
+                return std::nullopt;
+            u = (u << 6) | (c & 0x3F);
+        }
+        const int byte = u > 0xFFFF ? -1 : CodePageByteOf(static_cast<char16_t>(u));
+        if (byte < 0)
+            return std::nullopt;
+        out.push_back(static_cast<char>(byte));
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
 } // namespace markroll

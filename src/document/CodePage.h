@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,9 @@ int CodePageByteOf(char16_t ch);
 
 /// Markroll bytes as UTF-8, for a terminal or a text file.
 std::string ToUtf8(std::string_view bytes);
+
+/// UTF-8 text (an argument on the command line) as markroll bytes; nothing when it is not UTF-8 or holds a
+/// character the code page cannot.
+std::optional<std::string> FromUtf8(std::string_view text);
 
 } // namespace markroll

@@ -188,6 +188,39 @@ TEST(MarkrollCli, OrderListsAsTextAndChecksItsArguments) {
     EXPECT_EQ(Cli({"order", dir.File("o.mrk"), "2", "1", "--pdf", "x.pdf", "--print"}).status, 2);
 }
 
+// The student commands print the dialog's confirmation for the corrected numbers and write what its Yes does;
+// --dry-run and the limits write nothing.
+TEST(MarkrollCli, StudentCommandsConfirmAndApply) {
+    TempDir dir;
+    const std::string f = dir.File("s.mrk");
+    ASSERT_EQ(Cli({"new", "--students", "3", f}).status, 0);
+    const std::string blank = "{...-..-....                               }";
+    CliRun r = Cli({"student", "append", f, "--id", "12-3", "--name", "Ren\u00e9e"});
+    EXPECT_EQ(r.out, "Append 1 New Student(s)\nAfter Student#  3\n      " + blank + "\n");
+    r = Cli({"student", "delete", f, "-5", "--count", "99", "--dry-run"});
+    EXPECT_EQ(r.out, "Delete 3 Students\nStarting with Student#  1\n     " + blank + "\n");
+    r = Cli({"student", "sort", f});
+    Document doc;
+    ASSERT_FALSE(LoadMarkroll(f, doc));
+    EXPECT_EQ(doc.NumStudents, 4);
+    EXPECT_EQ(doc.CatData(4, 1).substr(0, 17), "       12-3 Ren\xE9"
+                                               "e");
+    EXPECT_EQ(Cli({"adjust", f, "12"}).out, "Set Adjustment Points for all students to:\n12 Points?\n");
+    ASSERT_FALSE(LoadMarkroll(f, doc));
+    EXPECT_EQ(Mid(doc.CatData(2, 0), doc.NumCats * CellWidth + 1, CellWidth), "  12");
+
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"student", "append", f, "--count", "2", "--id", "x"},
+                                               {"student", "insert", f},
+                                               {"student", "jump", f},
+                                               {"student", "append", f, "--name", "\u4e00"},
+                                               {"adjust", f, "abc"}})
+        EXPECT_EQ(Cli(bad).status, 2) << bad[1];
+    ASSERT_EQ(Cli({"new", "--force", "--students", "100", f}).status, 0);
+    r = Cli({"student", "insert", f, "1"});
+    EXPECT_EQ(std::tuple(r.status, r.err), std::tuple(1, std::string("Maximum Number of Students is 100!\n")));
+}
+
 TEST(MarkrollCliProgram, FullOutputAndFileSizeLimit) {
     TempDir dir;
     const std::string cli = MARKROLL_CLI_PATH;
