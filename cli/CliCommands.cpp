@@ -35,6 +35,7 @@ Commands:
   order    list the students ordered by a field's values, as text, PDF or on the printer
   student  insert, append, delete, switch or sort students
   adjust   set every student's adjustment points
+  gradetable  print or replace the letter-grade table
 
 Run 'markroll-cli COMMAND --help' for the options of a command.
 Exit status: 0 success, 1 file or data error, 2 usage error.
@@ -95,6 +96,13 @@ FILE, in every category at once, as the student dialog does. Numbers are correct
 (--count 1 when left out); a single new student gets --id and --name (UTF-8), otherwise the blank row. The
 confirmation the dialog would show is printed; the result goes to OUT, or back to FILE, unless --dry-run.
 Totals are left to 'recalc'.
+)"},
+    {"gradetable", R"(Usage: markroll-cli gradetable FILE [--set LETTER:MIN,LETTER:MIN,...] [-o OUT] [--dry-run]
+
+Prints the letter-grade table, one level a line: the letter, a tab, the minimum score. With --set the table is
+replaced by the levels given (1 to 20, in order), each taken as the grade dialog takes it: the letter trimmed
+and cut to two characters ("??" when empty), the minimum rounded and kept in 0 to 100; the new table is printed
+and written to OUT, or back to FILE, unless --dry-run. Assigning the grades is 'grade'.
 )"},
     {"adjust", R"(Usage: markroll-cli adjust FILE POINTS [-o OUT] [--dry-run]
 
@@ -157,6 +165,8 @@ public:
                 status = Student(rest);
             else if (cmd == "adjust")
                 status = Adjust(rest);
+            else if (cmd == "gradetable")
+                status = GradeTable(rest);
             else
                 status = Check(rest);
         } catch (const UsageError& e) {
@@ -620,6 +630,50 @@ private:
         }
         AlphaStudents(*doc);
         return Confirm(op, file, *doc, AlphaText);
+    }
+
+    int GradeTable(const std::vector<std::string>& args) {
+        std::vector<std::string> rest;
+        std::optional<std::string> set;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "--set")
+                set = Value(args, i);
+            else
+                rest.push_back(args[i]);
+        }
+        const Operation op = ParseOperation(rest);
+        if (op.operands.size() != 1 || op.count || op.id || op.name)
+            throw UsageError{"expected FILE"};
+        std::vector<GradeLevelText> levels;
+        if (set) {
+            std::size_t start = 0;
+            while (start <= set->size()) {
+                const std::size_t comma = std::min(set->find(',', start), set->size());
+                const std::string item = set->substr(start, comma - start);
+                const std::size_t colon = item.rfind(':');
+                if (colon == std::string::npos)
+                    throw UsageError{"--set takes LETTER:MIN items, got '" + item + "'"};
+                levels.push_back(
+                    {CommitGradeLetter(CodePageArg("a letter", item.substr(0, colon))), item.substr(colon + 1)});
+                start = comma + 1;
+            }
+            if (levels.size() > static_cast<std::size_t>(MaxGrades))
+                throw UsageError{"at most " + std::to_string(MaxGrades) + " grade levels"};
+        }
+        auto doc = Load(op.operands[0]);
+        if (!doc)
+            return CliFileError;
+        if (set)
+            AcceptGradeTable(*doc, levels);
+        std::string table;
+        for (int k = 1; k <= doc->LastGrade && static_cast<std::size_t>(k) < doc->GradeLetter.size(); ++k)
+            table += doc->GradeLetter[static_cast<std::size_t>(k)] + "\t" +
+                     NumTextTrim(doc->GradeMin[static_cast<std::size_t>(k)]) + (k < doc->LastGrade ? "\n" : "");
+        if (!set) {
+            m_out << ToUtf8(table) << "\n";
+            return CliOk;
+        }
+        return Confirm(op, op.operands[0], *doc, table);
     }
 
     int Adjust(const std::vector<std::string>& args) {

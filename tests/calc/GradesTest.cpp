@@ -71,4 +71,23 @@ TEST(AssignGrades, EveryStudentThenClear) {
     EXPECT_EQ(doc, blank);
 }
 
+// The table as the grade dialog and markroll-cli take it: letters trimmed and cut, "??" for nothing typed,
+// minimums rounded half to even and kept in 0..100; Accept keeps the list order and entry 0 empty.
+TEST(GradeTable, CommitAndAccept) {
+    EXPECT_EQ((std::vector{CommitGradeLetter(""), CommitGradeLetter("   "), CommitGradeLetter(" B+x ")}),
+              (std::vector<std::string>{"??", "", "B+"}));
+    EXPECT_EQ((std::vector<int>{CommitGradeMin("150"), CommitGradeMin("-5"), CommitGradeMin("x"),
+                                CommitGradeMin("89.5"), CommitGradeMin("88.5")}),
+              (std::vector<int>{100, 0, 0, 90, 88}));
+    Document doc = WithTable(Standard, {"  95"});
+    AcceptGradeTable(doc, {{"D", "60"}, {" A ", "90"}, {"??", "??"}});
+    EXPECT_EQ(doc.LastGrade, 3);
+    EXPECT_EQ(doc.GradeLetter, (std::vector<std::string>{"", "D", "A", "??"}));
+    EXPECT_EQ(doc.GradeMin, (std::vector<std::int16_t>{0, 60, 90, 0}));
+    AssignGrades(doc, false);
+    EXPECT_EQ(doc.CatData(1, 0).substr(0, 4), "  D "); // the first qualifying level in list order
+    AcceptGradeTable(doc, {});
+    EXPECT_EQ(doc.LastGrade, 3);
+}
+
 } // namespace

@@ -216,6 +216,12 @@ TEST(MarkrollCli, StudentCommandsConfirmAndApply) {
                                                {"student", "append", f, "--name", "\u4e00"},
                                                {"adjust", f, "abc"}})
         EXPECT_EQ(Cli(bad).status, 2) << bad[1];
+    EXPECT_EQ(Cli({"gradetable", f, "--set", "A :89.5,:x"}).out, "A\t90\n??\t0\n");
+    EXPECT_EQ(Cli({"gradetable", f}).out, "A\t90\n??\t0\n");
+    std::string many = "A:1";
+    for (int i = 0; i < MaxGrades; ++i)
+        many += ",B:2";
+    EXPECT_EQ(Cli({"gradetable", f, "--set", many}).status, 2);
     ASSERT_EQ(Cli({"new", "--force", "--students", "100", f}).status, 0);
     r = Cli({"student", "insert", f, "1"});
     EXPECT_EQ(std::tuple(r.status, r.err), std::tuple(1, std::string("Maximum Number of Students is 100!\n")));
