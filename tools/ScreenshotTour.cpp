@@ -21,6 +21,7 @@
 #include "editor/EditDisp.h"
 #include "editor/PopUpChg.h"
 #include "editor/PopUpInfo.h"
+#include "grading/GDist.h"
 #include "grading/MrkInfo.h"
 #include "modify/CatView.h"
 #include "platform/Platform.h"
@@ -104,6 +105,10 @@ void Shell() {
     Save(&view, QStringLiteral("CatView"));
     MrkInfo info(state);
     Save(&info, QStringLiteral("MrkInfo"));
+    GDist grades(state);
+    Save(&grades, QStringLiteral("GDist"));
+    grades.findChild<QPushButton*>(QStringLiteral("cmdEdit"))->click();
+    Save(&grades, QStringLiteral("GDist-editing"));
     CreateMR fromDocument(state);
     Save(&fromDocument, QStringLiteral("CreateMR-from-document"));
 
