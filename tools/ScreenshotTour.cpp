@@ -24,6 +24,8 @@
 #include "grading/GDist.h"
 #include "grading/MrkInfo.h"
 #include "modify/CatView.h"
+#include "modify/ModSumDlg.h"
+#include "modify/StuView.h"
 #include "platform/Platform.h"
 #include "reports/ModOrder.h"
 
@@ -146,6 +148,13 @@ void Editor() {
     Save(&listing, QStringLiteral("ModOrder-choosing"));
     listing.cmdStart_Click();
     Save(&listing, QStringLiteral("ModOrder-listing"));
+    state.EdCat = 0;
+    ModSumDlg students(state);
+    Save(&students, QStringLiteral("ModSumDlg"));
+    students.Opt_Click(3);
+    Save(&students, QStringLiteral("ModSumDlg-switch"));
+    StuView studentList(state);
+    Save(&studentList, QStringLiteral("StuView"));
     for (const float size : {12.0F, 18.0F}) {
         state.Display.ScrFontSize = size;
         editor.Redraw();

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
 #include "document/TextNumber.h"
 #include "editor/ClickLabel.h"
@@ -20,6 +21,7 @@
 #include "editor/PopUpChg.h"
 #include "editor/PopUpInfo.h"
 #include "grading/MrkInfo.h"
+#include "modify/ModSumDlg.h"
 #include "platform/Platform.h"
 #include "reports/ModOrder.h"
 #include "widgets/LabelStyle.h"
@@ -247,10 +249,19 @@ void EditData::Ecmd_Click(int index) {
         break;
     }
     case CmdModify: {
-        // Until the field and student dialogs take it over, "&Modify" lists the shown category's students
-        // ordered by its first field (the total, or the grade in SUMMARY).
-        ModOrder listing(m_state, 0, this);
-        listing.exec();
+        if (m_state.EdCat <= 1) {
+            ModSumDlg dialog(m_state, this);
+            dialog.SetSaveAsHandler(m_saveAs);
+            dialog.exec();
+            // The student operations move whole rows and leave the totals to be computed again.
+            if (dialog.DocumentChanged())
+                RecalcAll(m_state.doc);
+        } else {
+            // Until the field dialog takes it over, "&Modify" lists the shown category's students ordered by
+            // its first field.
+            ModOrder listing(m_state, 0, this);
+            listing.exec();
+        }
         Redraw();
         break;
     }
