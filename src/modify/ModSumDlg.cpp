@@ -26,6 +26,7 @@
 #include "reports/ModOrder.h"
 #include "widgets/ChartPainter.h"
 #include "widgets/CommandButton.h"
+#include "widgets/SharedAccessKey.h"
 
 namespace markroll {
 
@@ -172,6 +173,8 @@ ModSumDlg::ModSumDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
                                    QStringLiteral("Review all Students"));
     cmdMSSave = new CommandButton("cmdMSSave", QStringLiteral("SaveFi&le"), this, QStringLiteral("Save (backup) File"));
     connect(cmdApply, &QPushButton::clicked, this, &ModSumDlg::cmdApply_Click);
+    // "A&pply" and "Al&phabetize" share Alt+P: the first press applies.
+    new SharedAccessKey(this, cmdApply, Opt[4], Qt::Key_P);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdDispStu, &QPushButton::clicked, this, [this] {
         StuView view(m_state, this);

@@ -44,6 +44,21 @@ private slots:
         MessageBox::ClearAsked();
     }
 
+    // "A&pply" and "Al&phabetize" share Alt+P: the first press applies, the next one chooses Alphabetize.
+    void sharedAccessKeyPressesApplyFirst() {
+        AppState state = Class(3);
+        ModSumDlg dialog(state);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        MessageBox::SetNextAnswer(MsgAnswer::No);
+        QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(MessageBox::Asked().size(), size_t(1)); // Append's question
+        QTest::keyClick(&dialog, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(dialog.SelectedOption(), int(OptAlpha));
+        QCOMPARE(MessageBox::Asked().size(), size_t(1));
+    }
+
     void eachOperationAsksThenChangesAsTheCore() {
         const struct {
             int option;
