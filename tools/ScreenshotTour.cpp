@@ -24,6 +24,7 @@
 #include "grading/GDist.h"
 #include "grading/MrkInfo.h"
 #include "modify/CatView.h"
+#include "modify/ModMr.h"
 #include "modify/ModSumDlg.h"
 #include "modify/StuView.h"
 #include "platform/Platform.h"
@@ -155,6 +156,12 @@ void Editor() {
     Save(&students, QStringLiteral("ModSumDlg-switch"));
     StuView studentList(state);
     Save(&studentList, QStringLiteral("StuView"));
+    ModMr categories(state);
+    Save(&categories, QStringLiteral("ModMr"));
+    for (int option = 1; option < 4; ++option) {
+        categories.optMod_Click(option);
+        Save(&categories, QStringLiteral("ModMr-%1").arg(option));
+    }
     for (const float size : {12.0F, 18.0F}) {
         state.Display.ScrFontSize = size;
         editor.Redraw();

@@ -21,6 +21,8 @@
 #include "document/MarkrollFile.h"
 #include "document/Session.h"
 #include "document/TextNumber.h"
+#include "editor/EditData.h"
+#include "modify/ModMr.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
@@ -187,11 +189,12 @@ void frmMenu::BuildMenus() {
     connect(mnuSave, &QAction::triggered, this, &frmMenu::Save);
     connect(mnuSaveAs, &QAction::triggered, this, &frmMenu::SaveAs);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::Exit);
+    connect(mnuModify, &QAction::triggered, this, &frmMenu::ModifyMarkroll);
     connect(mnuUpDate, &QAction::triggered, this, &frmMenu::OpenEditor);
     connect(mnuHelpMr, &QAction::triggered, this, [this] { HelpViewer::ShowContents(this); });
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMenu::ShowAbout);
-    // "&Print" and "&Modify MarkRoll" open the print and category dialogs, and "P&rinter Fonts" has no
-    // action of its own; the items are in place so the menus read the same from the start.
+    // "&Print" opens the print dialog, and "P&rinter Fonts" has no action of its own; the items are in place
+    // so the menus read the same from the start.
 }
 
 void frmMenu::SetEditorFactory(EditorFactory factory) {
@@ -373,6 +376,18 @@ void frmMenu::OpenEditor() {
     editor->setAttribute(Qt::WA_DeleteOnClose);
     m_editor = editor;
     editor->show();
+}
+
+void frmMenu::ModifyMarkroll() {
+    if (!m_state.DocumentOpen())
+        return;
+    ModMr dialog(m_state, this);
+    dialog.exec();
+    // A deleted category may have been the one the editor showed.
+    if (m_state.EdCat >= m_state.doc.NumCats)
+        m_state.ResetEditorPosition();
+    if (auto* editor = qobject_cast<EditData*>(m_editor.data()))
+        editor->Redraw();
 }
 
 void frmMenu::CloseEditor() {

@@ -40,6 +40,8 @@ public:
     /// Shows the data editor, or brings it to the front when it is open already.
     void OpenEditor();
     QWidget* Editor() const { return m_editor; }
+    /// "&Modify MarkRoll": the category dialog, modal; the editor then shows a category that still exists.
+    void ModifyMarkroll();
 
     /// True when the open document differs from the file image last loaded, created or saved.
     bool HasUnsavedChanges() const;
