@@ -38,10 +38,6 @@ constexpr int BarStepTw = 200;
 constexpr int MinFontSize = 4;
 constexpr int MaxFontSize = 18;
 
-void Place(QWidget* w, double x, double y, double width, double height) {
-    w->setGeometry(TwipsToPxX(x), TwipsToPxY(y), TwipsToPxX(width), TwipsToPxY(height));
-}
-
 Rgb FromColor(const QColor& c) {
     return static_cast<Rgb>(c.rgb() & 0xFFFFFFu);
 }
@@ -93,36 +89,36 @@ void EditDisp::BuildControls() {
     };
 
     m_cmdReset = button("cmdReset", "&Reset Colors");
-    Place(m_cmdReset, LeftTw, 300, LeftWidthTw, ButtonHeightTw);
+    PlaceTwips(m_cmdReset, LeftTw, 300, LeftWidthTw, ButtonHeightTw);
     m_cmdDefault = button("cmdDefault", "&Default Colors");
-    Place(m_cmdDefault, LeftTw, 820, LeftWidthTw, ButtonHeightTw);
+    PlaceTwips(m_cmdDefault, LeftTw, 820, LeftWidthTw, ButtonHeightTw);
 
     m_optTc = new QRadioButton(QStringLiteral("Text Color"), this);
     m_optTc->setObjectName(QStringLiteral("optTc"));
-    Place(m_optTc, LeftTw, 1460, LeftWidthTw, 300);
+    PlaceTwips(m_optTc, LeftTw, 1460, LeftWidthTw, 300);
     m_optBc = new QRadioButton(QStringLiteral("Background Color"), this);
     m_optBc->setObjectName(QStringLiteral("optBc"));
-    Place(m_optBc, LeftTw, 1800, LeftWidthTw, 300);
+    PlaceTwips(m_optBc, LeftTw, 1800, LeftWidthTw, 300);
 
     auto* labLid = label("labLid", "Length of &ID Field");
-    Place(labLid, LeftTw, 2460, LeftWidthTw, 280);
+    PlaceTwips(labLid, LeftTw, 2460, LeftWidthTw, 280);
     m_txtLid = new QLineEdit(this);
     m_txtLid->setObjectName(QStringLiteral("txtLid"));
-    Place(m_txtLid, LeftTw, 2760, 700, 340);
+    PlaceTwips(m_txtLid, LeftTw, 2760, 700, 340);
     labLid->setBuddy(m_txtLid);
     m_udLid = new QSpinBox(this);
     m_udLid->setObjectName(QStringLiteral("UdLid"));
-    Place(m_udLid, LeftTw + 700, 2760, 300, 340);
+    PlaceTwips(m_udLid, LeftTw + 700, 2760, 300, 340);
 
     auto* labLnf = label("labLnf", "Length of &Name Field");
-    Place(labLnf, LeftTw, 3300, LeftWidthTw, 280);
+    PlaceTwips(labLnf, LeftTw, 3300, LeftWidthTw, 280);
     m_txtLnf = new QLineEdit(this);
     m_txtLnf->setObjectName(QStringLiteral("txtLnf"));
-    Place(m_txtLnf, LeftTw, 3600, 700, 340);
+    PlaceTwips(m_txtLnf, LeftTw, 3600, 700, 340);
     labLnf->setBuddy(m_txtLnf);
     m_udLnf = new QSpinBox(this);
     m_udLnf->setObjectName(QStringLiteral("UdLnf"));
-    Place(m_udLnf, LeftTw + 700, 3600, 300, 340);
+    PlaceTwips(m_udLnf, LeftTw + 700, 3600, 300, 340);
 
     // The spinners show only their arrows: their number is the text box beside them.
     for (QSpinBox* spinner : {m_udLid, m_udLnf}) {
@@ -143,7 +139,7 @@ void EditDisp::BuildControls() {
     connect(m_txtLnf, &QLineEdit::textChanged, this, &EditDisp::txtLnf_Change);
 
     m_cmdColor = button("cmdColor", "Change Display &Colors");
-    Place(m_cmdColor, RightTw, 300, RightWidthTw, ButtonHeightTw);
+    PlaceTwips(m_cmdColor, RightTw, 300, RightWidthTw, ButtonHeightTw);
 
     m_labColor = label("labColor", "Background Color");
     m_labColor->setToolTip(QStringLiteral("Double Click for Background/Text Colors"));
@@ -163,13 +159,13 @@ void EditDisp::BuildControls() {
     }
 
     m_cmdFonts = button("cmdFonts", "Change Display &Fonts");
-    Place(m_cmdFonts, RightTw, 4000, RightWidthTw, ButtonHeightTw);
+    PlaceTwips(m_cmdFonts, RightTw, 4000, RightWidthTw, ButtonHeightTw);
     m_labFont = label("labFont", "");
 
     m_cmdApply = button("cmdApply", "&Apply");
-    Place(m_cmdApply, 1500, 5000, 1400, ButtonHeightTw);
+    PlaceTwips(m_cmdApply, 1500, 5000, 1400, ButtonHeightTw);
     m_cmdCancel = button("cmdCancel", "&Cancel");
-    Place(m_cmdCancel, 3400, 5000, 1400, ButtonHeightTw);
+    PlaceTwips(m_cmdCancel, 3400, 5000, 1400, ButtonHeightTw);
 
     connect(m_cmdReset, &QPushButton::clicked, this, &EditDisp::cmdReset_Click);
     connect(m_cmdDefault, &QPushButton::clicked, this, &EditDisp::cmdDefault_Click);
@@ -195,7 +191,7 @@ void EditDisp::SetCbar() {
     const double y0 = PxToTwipsY(colorButton.y() + colorButton.height()) + 500;
     for (int i = 0; i < NumDisplayElements; ++i) {
         ClickLabel* bar = m_cbar[static_cast<std::size_t>(i)];
-        Place(bar, x, y0 + i * BarStepTw, BarWidthTw, BarStepTw);
+        PlaceTwips(bar, x, y0 + i * BarStepTw, BarWidthTw, BarStepTw);
         bar->setStyleSheet(LabelStyle(m_bg[static_cast<std::size_t>(i)], m_fg[static_cast<std::size_t>(i)]));
     }
     m_labColor->move(TwipsToPxX(x), TwipsToPxY(y0 - 300));

@@ -155,6 +155,15 @@ void ModMr::optMod_Click(int index) {
     }
 }
 
+std::pair<int, int> ModMr::ReadSwitchBoxes() {
+    const auto [n, m] = SwitchPair(m_state.doc, ToBytes(txtMod[0]->text()), ToBytes(txtMod[2]->text()));
+    m_switch1 = n;
+    m_switch2 = m;
+    Put(0, n);
+    Put(2, m);
+    return {n, m};
+}
+
 bool ModMr::txtMod_KeyPress(int index, int key) {
     if (index != 0 || key != 13)
         return false;
@@ -170,11 +179,7 @@ bool ModMr::txtMod_KeyPress(int index, int key) {
         Put(0, m_position);
         break;
     default: {
-        const auto [n, m] = SwitchPair(doc, ToBytes(txtMod[0]->text()), ToBytes(txtMod[2]->text()));
-        m_switch1 = n;
-        m_switch2 = m;
-        Put(0, n);
-        Put(2, m);
+        const auto [n, m] = ReadSwitchBoxes();
         break;
     }
     }
@@ -228,11 +233,7 @@ void ModMr::cmdApply_Click() {
         break;
     }
     default: {
-        const auto [n, m] = SwitchPair(doc, ToBytes(txtMod[0]->text()), ToBytes(txtMod[2]->text()));
-        m_switch1 = n;
-        m_switch2 = m;
-        Put(0, n);
-        Put(2, m);
+        const auto [n, m] = ReadSwitchBoxes();
         if (!Confirm(SwitchCategoryText(n, m), op))
             return;
         SwitchCategories(doc, n, m);

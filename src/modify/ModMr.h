@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "document/Document.h"
 
@@ -41,6 +42,8 @@ private:
     void SetCatData(int position);
     void Caption(int k, const QString& caption);
     void Put(int k, int value);
+    /// The two categories of Switch, read from their boxes, kept in range and written back.
+    std::pair<int, int> ReadSwitchBoxes();
     void ShowLimit(const std::string& text);
     bool Confirm(const std::string& text, int option);
 

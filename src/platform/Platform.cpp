@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 namespace markroll {
@@ -116,6 +117,10 @@ QFont ResolveFont(const QString& name, double points, bool bold, bool italic) {
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+void PlaceTwips(QWidget* w, double x, double y, double width, double height) {
+    w->setGeometry(TwipsToPxX(x), TwipsToPxY(y), TwipsToPxX(width), TwipsToPxY(height));
 }
 
 } // namespace markroll

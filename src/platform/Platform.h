@@ -17,6 +17,8 @@ double PxToTwipsX(double px);
 double PxToTwipsY(double px);
 /// The primary screen's size in twips.
 QSize ScreenSizeTwips();
+/// Places a control by its position and size in twips within its window.
+void PlaceTwips(QWidget* w, double x, double y, double width, double height);
 
 /// A font by the names the program uses: "Courier" and "Courier New" always give a fixed-pitch font,
 /// "MS Sans Serif" a sans-serif one; any other name is looked up as it is.

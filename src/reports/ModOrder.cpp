@@ -25,10 +25,6 @@ namespace {
 constexpr int MinPerPage = 10;
 const QString Title = QStringLiteral("Order by Field Values");
 
-void Place(QWidget* w, double x, double y, double width, double height) {
-    w->setGeometry(TwipsToPxX(x), TwipsToPxY(y), TwipsToPxX(width), TwipsToPxY(height));
-}
-
 // Texts measured as the screen draws them, in twips.
 TextExtent MeasureOnScreen(const ReportFont& font, std::string_view text) {
     const QFontMetricsF metrics(ResolveFont(QString::fromStdString(font.Name), font.Size, font.Bold));
@@ -100,18 +96,18 @@ ModOrder::ModOrder(AppState& state, int fld, QWidget* parent) : QDialog(parent),
     const double height = m_perPage * ListingRowPitch + 2600;
     resize(TwipsToPxX(width), TwipsToPxY(height));
     move(TwipsToPxX((screen.width() - width) / 4), TwipsToPxY(100));
-    Place(FrameOrder, 300, 300, 2600, 1700);
-    Place(FrameDisp, 3100, 300, 2200, 1400);
-    Place(labHeader, 300, 2200, 800, 300);
-    Place(txtHeader, 1100, 2150, std::max(2000.0, width - 1500), 360);
+    PlaceTwips(FrameOrder, 300, 300, 2600, 1700);
+    PlaceTwips(FrameDisp, 3100, 300, 2200, 1400);
+    PlaceTwips(labHeader, 300, 2200, 800, 300);
+    PlaceTwips(txtHeader, 1100, 2150, std::max(2000.0, width - 1500), 360);
     const double buttonH = 400;
     const double top = height - buttonH - 450;
-    Place(cmdStart, 100, top, 1000, buttonH);
-    Place(cmdExit, width - 1000 - 175, top, 1000, buttonH);
-    Place(cmdPrint, width - 2000 - 275, top, 1000, buttonH);
+    PlaceTwips(cmdStart, 100, top, 1000, buttonH);
+    PlaceTwips(cmdExit, width - 1000 - 175, top, 1000, buttonH);
+    PlaceTwips(cmdPrint, width - 2000 - 275, top, 1000, buttonH);
     // Students per page stays in sight while the list is shown, so it sits on the buttons' row, below the list.
-    Place(labOrdSpp, 1200, top + 50, 1750, 300);
-    Place(txtOrdSpp, 3000, top, 700, 360);
+    PlaceTwips(labOrdSpp, 1200, top + 50, 1750, 300);
+    PlaceTwips(txtOrdSpp, 3000, top, 700, 360);
 }
 
 void ModOrder::cmdStart_Click() {
