@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CliTools.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,12 +37,18 @@ Commands:
   student  insert, append, delete, switch or sort students
   adjust   set every student's adjustment points
   gradetable  print or replace the letter-grade table
+  category insert, append, delete, switch or change (name and weight) user categories
+  field    insert, append, delete, switch or set the fields of a user category
+  print    print markroll sheets or worksheets, or write them to a PDF file
 
 Run 'markroll-cli COMMAND --help' for the options of a command.
 Exit status: 0 success, 1 file or data error, 2 usage error.
 )";
 
 const std::map<std::string, std::string> CommandHelp = {
+    {"category", CategoryHelp},
+    {"field", FieldHelp},
+    {"print", PrintHelp},
     {"new", R"(Usage: markroll-cli new [--students N] [--category NAME:WEIGHT:FIELDS:LENGTH]... [--from FILE]
                         [--force] OUT
 
@@ -116,16 +123,9 @@ ListingPrinter& RegisteredPrinter() {
     return printer;
 }
 
-struct UsageError {
-    std::string message;
-};
-
-// The file name that stands for standard output.
-const std::string StdOut = "-";
-
-class Cli {
+class Cli : public CliTools {
 public:
-    Cli(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+    Cli(std::ostream& out, std::ostream& err) : CliTools(out, err) {}
 
     int Run(const std::vector<std::string>& args) {
         if (args.empty()) {
@@ -167,6 +167,12 @@ public:
                 status = Adjust(rest);
             else if (cmd == "gradetable")
                 status = GradeTable(rest);
+            else if (cmd == "category")
+                status = CategoryCommand(*this, rest);
+            else if (cmd == "field")
+                status = FieldCommand(*this, rest);
+            else if (cmd == "print")
+                status = PrintCommand(*this, rest);
             else
                 status = Check(rest);
         } catch (const UsageError& e) {
@@ -191,86 +197,6 @@ private:
     int Usage(const std::string& message) {
         m_err << "markroll-cli: " << message << "\nTry 'markroll-cli --help'.\n";
         return CliUsageError;
-    }
-
-    int Fail(const std::string& file, const FileError& e) {
-        m_err << (file == StdOut ? "standard output" : file) << ":";
-        if (e.line > 0)
-            m_err << e.line << ":";
-        m_err << " error " << e.number << ": " << (e.detail.empty() ? ErrorDescription(e.number) : e.detail) << "\n";
-        return CliFileError;
-    }
-
-    // Loads file, or reports why it cannot be loaded.
-    std::optional<Document> Load(const std::string& file) {
-        Document doc;
-        if (auto e = LoadMarkroll(file, doc)) {
-            Fail(file, *e);
-            return std::nullopt;
-        }
-        return doc;
-    }
-
-    // Writes the markroll to out, "-" meaning standard output; true when it was written.
-    bool Write(const std::string& out, const Document& doc) {
-        if (out == StdOut) {
-            m_out << SerializeMarkroll(doc);
-            return true;
-        }
-        if (auto e = SaveMarkroll(out, doc)) {
-            Fail(out, *e);
-            return false;
-        }
-        return true;
-    }
-
-    // A number as a script writes it: an optional sign, digits and at most one decimal point.
-    static bool IsNumber(std::string_view text) {
-        while (!text.empty() && text.front() == ' ')
-            text.remove_prefix(1);
-        while (!text.empty() && text.back() == ' ')
-            text.remove_suffix(1);
-        if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-            text.remove_prefix(1);
-        bool digits = false;
-        bool point = false;
-        for (char ch : text) {
-            if (ch >= '0' && ch <= '9')
-                digits = true;
-            else if (ch == '.' && !point)
-                point = true;
-            else
-                return false;
-        }
-        return digits;
-    }
-
-    static void RequireNumber(const std::string& what, const std::string& text) {
-        if (!IsNumber(text))
-            throw UsageError{what + " must be a number, got '" + text + "'"};
-    }
-
-    // Says on standard error how a typed number was corrected into its range.
-    void NoteCorrection(const std::string& what, const std::string& typed, int used, int low, int high) {
-        const double value = TextValue(typed);
-        const std::string shown = NumTextTrim(value);
-        if (value < low)
-            m_err << what << " " << shown << " is below " << low << ", using " << used << "\n";
-        else if (value > high)
-            m_err << what << " " << shown << " is above " << high << ", using " << used << "\n";
-        else if (value != used)
-            m_err << what << " " << shown << " is not a whole number, using " << used << "\n";
-    }
-
-    static std::string Value(const std::vector<std::string>& args, std::size_t& i) {
-        if (i + 1 >= args.size())
-            throw UsageError{"option " + args[i] + " needs a value"};
-        return args[++i];
-    }
-
-    static void RejectOption(const std::string& a) {
-        if (a.size() > 1 && a[0] == '-')
-            throw UsageError{"unknown option '" + a + "'"};
     }
 
     // The file operand and the optional -o OUT of recalc and grade.
@@ -438,13 +364,6 @@ private:
         return CliOk;
     }
 
-    // A whole number for an argument, or a usage error naming it.
-    static int WholeNumber(const std::string& what, const std::string& text) {
-        if (!IsNumber(text) || text.find('.') != std::string::npos)
-            throw UsageError{what + " must be a whole number, got '" + text + "'"};
-        return static_cast<int>(ClampToInt16(TextValue(text)));
-    }
-
     int Order(const std::vector<std::string>& args) {
         std::vector<std::string> operands;
         int mode = OrderCurrent;
@@ -519,55 +438,6 @@ private:
         for (const std::string& line : ListingLines(*doc, cat, fld, spec.Order, display, spec.Header))
             m_out << ToUtf8(line) << "\n";
         return CliOk;
-    }
-
-    // The options the operation commands share: the number arguments, --count, --id, --name, -o and --dry-run.
-    struct Operation {
-        std::vector<std::string> operands;
-        std::optional<std::string> count, id, name, out;
-        bool dryRun = false;
-    };
-
-    static Operation ParseOperation(const std::vector<std::string>& args) {
-        Operation op;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& a = args[i];
-            if (a == "--count")
-                op.count = Value(args, i);
-            else if (a == "--id")
-                op.id = Value(args, i);
-            else if (a == "--name")
-                op.name = Value(args, i);
-            else if (a == "-o" || a == "--output") {
-                op.out = Value(args, i);
-                if (op.out->empty())
-                    throw UsageError{"option " + a + " needs a file name"};
-            } else if (a == "--dry-run")
-                op.dryRun = true;
-            else if (IsNumber(a) || (RejectOption(a), true))
-                op.operands.push_back(a);
-        }
-        return op;
-    }
-
-    static std::string NumberArg(const std::string& what, const std::string& text) {
-        RequireNumber(what, text);
-        return text;
-    }
-
-    static std::string CodePageArg(const std::string& what, const std::string& text) {
-        const auto bytes = FromUtf8(text);
-        if (!bytes)
-            throw UsageError{what + " holds a character a markroll file cannot store"};
-        return *bytes;
-    }
-
-    // Prints the confirmation and, unless it is a dry run, writes the changed document.
-    int Confirm(const Operation& op, const std::string& file, const Document& doc, const std::string& text) {
-        m_out << ToUtf8(text) << "\n";
-        if (op.dryRun)
-            return CliOk;
-        return Write(op.out.value_or(file), doc) ? CliOk : CliFileError;
     }
 
     int Student(const std::vector<std::string>& args) {
@@ -688,9 +558,6 @@ private:
         SetAdjustmentPoints(*doc, p);
         return Confirm(op, op.operands[0], *doc, AdjustText(p));
     }
-
-    std::ostream& m_out;
-    std::ostream& m_err;
 };
 
 } // namespace
