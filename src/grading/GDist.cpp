@@ -12,6 +12,7 @@
 #include "widgets/CommandButton.h"
 #include "widgets/LabelStyle.h"
 #include "widgets/ListCombo.h"
+#include "widgets/SharedAccessKey.h"
 
 namespace markroll {
 
@@ -65,6 +66,10 @@ GDist::GDist(AppState& state, QWidget* parent)
     cmdApply =
         new CommandButton("cmdApply", QStringLiteral("&Apply"), this, QStringLiteral("Apply (current) GradeDist"));
     cmdExit = new CommandButton("cmdExit", QStringLiteral("E&xit"), this);
+    // Apply and Accept are never usable together, so Alt+A presses the one that is; Alt+D adds a level and,
+    // pressed again, reaches Delete.
+    new SharedAccessKey(this, cmdApply, cmdAccept, Qt::Key_A);
+    new SharedAccessKey(this, cmdAdd, cmdDelete, Qt::Key_D);
 
     connect(cmdEdit, &QPushButton::clicked, this, &GDist::cmdEdit_Click);
     connect(cmdAdd, &QPushButton::clicked, this, &GDist::cmdAdd_Click);

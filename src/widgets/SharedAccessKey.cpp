@@ -38,7 +38,11 @@ bool SharedAccessKey::eventFilter(QObject* watched, QEvent* event) {
     } else if (m_other && m_other->isVisible() && m_other->isEnabled()) {
         m_commandPressed = false;
         m_other->setFocus(Qt::ShortcutFocusReason);
-        m_other->click();
+        // An option button is chosen as its own key would choose it. A second command button is only reached
+        // (Space presses it), so a repeated key never runs a command the teacher did not ask for; it is pressed
+        // at once when it is the only one of the pair that can be used.
+        if (m_other->isCheckable() || !commandReady)
+            m_other->click();
     }
     return true;
 }

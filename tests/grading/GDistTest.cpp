@@ -101,6 +101,26 @@ private slots:
         Click("cmdExit");
         QVERIFY(!m_dialog->isVisible());
     }
+
+    // "&Apply" and "&A&ccept" share Alt+A, "A&dd" and "&Delete" Alt+D: the key reaches the button that can be
+    // used, and a second Alt+D only moves to Delete.
+    void sharedAccessKeys() {
+        m_state.doc = DefaultDocument();
+        m_dialog = std::make_unique<GDist>(m_state);
+        m_dialog->show();
+        QApplication::setActiveWindow(m_dialog.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+        MessageBox::SetNextAnswer(MsgAnswer::No);
+        QTest::keyClick(m_dialog.get(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(Shown().back(), "Grade Assigments: Assign Grades ?");
+        Click("cmdEdit");
+        QTest::keyClick(m_dialog.get(), Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(m_dialog.get(), Qt::Key_D, Qt::AltModifier);
+        QVERIFY(Seen().contains("Grade Levels=  7") && QApplication::focusWidget()->objectName() == "cmdDelete");
+        MessageBox::SetNextAnswer(MsgAnswer::No);
+        QTest::keyClick(m_dialog.get(), Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(Shown().back(), "Accept Changes: Accept Changes to Grade Distribution ?");
+    }
 };
 
 QTEST_MAIN(TestGDist)
