@@ -28,10 +28,14 @@ struct TextExtent {
 /// Measures a text in a font, in twips, as the surface that will show it does.
 using FontMeasure = std::function<TextExtent(const ReportFont&, std::string_view)>;
 
-/// One thing a report draws: a text with its top-left corner at (X, Y) and, where BoxColor is set, a box
-/// of exactly the text's size behind it; or a page break, or the end of a print document.
+/// One thing a report draws:
+/// - a Text in Font and Color with its top-left corner at (X, Y), Width and Height its size, and where Boxed is
+///   set a box in BoxColor of exactly that size behind it;
+/// - a Box filled with Color at (X, Y), Width wide and Height high;
+/// - a Line in Color from (X, Y) to (X2, Y2), Thickness 1 (fine) or 2 (heavy);
+/// - a page break, or the end of a print document.
 struct ReportItem {
-    enum Kind { Text, NewPage, EndDoc };
+    enum Kind { Text, Box, Line, NewPage, EndDoc };
     Kind Type = Text;
     ReportFont Font;
     Rgb Color = 0;
@@ -41,6 +45,9 @@ struct ReportItem {
     double Y = 0;
     double Width = 0;
     double Height = 0;
+    double X2 = 0;
+    double Y2 = 0;
+    int Thickness = 1;
     std::string Value;
 };
 

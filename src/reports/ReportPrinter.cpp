@@ -28,6 +28,13 @@ void PlayReport(const std::vector<ReportItem>& items, PrinterOps& printer) {
         case ReportItem::EndDoc:
             printer.EndDoc();
             break;
+        case ReportItem::Box:
+            printer.FilledBox(item.X, item.Y, item.Width, item.Height, item.Color);
+            break;
+        case ReportItem::Line:
+            printer.SetDrawWidth(item.Thickness);
+            printer.Line(item.X, item.Y, item.X2, item.Y2, item.Color);
+            break;
         case ReportItem::Text:
             UseFont(printer, item.Font);
             if (item.Boxed)
