@@ -11,6 +11,7 @@
 #include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
 #include "document/TextNumber.h"
+#include "support/Invariants.h"
 #include "support/TempDir.h"
 #include "support/TestDocuments.h"
 
@@ -225,6 +226,34 @@ TEST(MarkrollCli, StudentCommandsConfirmAndApply) {
     ASSERT_EQ(Cli({"new", "--force", "--students", "100", f}).status, 0);
     r = Cli({"student", "insert", f, "1"});
     EXPECT_EQ(std::tuple(r.status, r.err), std::tuple(1, std::string("Maximum Number of Students is 100!\n")));
+}
+
+TEST(MarkrollCli, CategoryCommandsConfirmAndApply) {
+    TempDir dir;
+    const std::string f = dir.File("c.mrk");
+    ASSERT_EQ(Cli({"new", "--category", "Tests:40:5:3", "--category", "Labs:60:3:2", f}).status, 0);
+    // Left-out settings copy the category at the position: its user fields, not its fields with the total.
+    CliRun r = Cli({"category", "insert", f, "3", "--name", "Quizzes and more tests", "--weight", "7.5"});
+    EXPECT_EQ(r.out, "Insert New Category Before Category 3\nWeight= 8\nNumber of Fields= 2\nField Length= 2\n"
+                     "Category Name: Quizzes and more\n");
+    Document doc;
+    ASSERT_FALSE(LoadMarkroll(f, doc));
+    EXPECT_EQ(std::tuple(doc.NumCats, doc.CatName[3], doc.CatFields[3], doc.CatWeight[3]),
+              std::tuple(5, std::string("Quizzes and more"), 3, 8));
+    EXPECT_EQ(InvariantViolations(doc), "");
+    EXPECT_EQ(Cli({"category", "append", f, "--fields", "99", "--dry-run"}).out.substr(0, 72),
+              "Append New Category After Category 4\nWeight= 60\nNumber of Fields= 63\nFie");
+    EXPECT_EQ(Cli({"category", "switch", f, "4", "4"}).out, "Switch Category 4 with Category 2\n");
+    EXPECT_EQ(Cli({"category", "delete", f, "99"}).out, "Delete Category4\n4. Tests [40%] - {5}\n");
+    ASSERT_FALSE(LoadMarkroll(f, doc));
+    EXPECT_EQ(std::vector(doc.CatName.begin() + 2, doc.CatName.end()),
+              (std::vector<std::string>{"Labs", "Quizzes and more"}));
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"category", "delete", f, "2", "--weight", "3"}, {"category", "switch", f, "2"}, {"category", "move", f}})
+        EXPECT_EQ(Cli(bad).status, 2) << bad[1];
+    ASSERT_EQ(Cli({"category", "delete", f, "2"}).status, 0);
+    r = Cli({"category", "delete", f, "2"});
+    EXPECT_EQ(std::tuple(r.status, r.err), std::tuple(1, std::string("Must have a least One User Categories\n")));
 }
 
 TEST(MarkrollCliProgram, FullOutputAndFileSizeLimit) {
