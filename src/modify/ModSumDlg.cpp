@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
@@ -21,6 +20,7 @@
 #include "grading/GDist.h"
 #include "modify/StuView.h"
 #include "modify/StudentSetup.h"
+#include "modify/UpDown.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "reports/ModOrder.h"
@@ -29,61 +29,6 @@
 #include "widgets/SharedAccessKey.h"
 
 namespace markroll {
-
-/// The up-down spinner beside a box: its value is shown in the box, and the teacher may type there too, so
-/// each step starts from the number in the box.
-class UpDown : public QWidget {
-public:
-    UpDown(const QString& name, QLineEdit* buddy, QWidget* parent) : QWidget(parent), m_buddy(buddy) {
-        setObjectName(name);
-        auto* layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        for (const bool up : {true, false}) {
-            auto* arrow = new QToolButton(this);
-            arrow->setObjectName(name + (up ? QStringLiteral("_Up") : QStringLiteral("_Down")));
-            arrow->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
-            arrow->setAutoRepeat(true);
-            arrow->setFixedSize(18, 12);
-            arrow->setFocusPolicy(Qt::NoFocus);
-            connect(arrow, &QToolButton::clicked, this, [this, up] { Step(up ? 1 : -1); });
-            layout->addWidget(arrow);
-        }
-    }
-
-    void SetRange(std::optional<SpinRange> range) {
-        m_range = range;
-        if (m_range)
-            Put(m_range->Start);
-    }
-    /// Lowers the maximum, and the value with it when it is above.
-    void SetMax(int max) {
-        if (!m_range)
-            return;
-        m_range->Max = max;
-        if (Value() > max)
-            Put(max);
-    }
-    /// The number in the box, kept in range.
-    int Value() const { return m_range ? ReadBox(ToBytes(m_buddy->text()), *m_range) : 0; }
-    void Put(int value) { m_buddy->setText(QString::number(value)); }
-
-    std::function<void()> Changed;
-
-private:
-    void Step(int delta) {
-        if (!m_range)
-            return;
-        const int from = Value();
-        const int to = std::clamp(from + delta, m_range->Min, std::max(m_range->Min, m_range->Max));
-        Put(to);
-        if (to != from && Changed)
-            Changed();
-    }
-
-    QLineEdit* m_buddy;
-    std::optional<SpinRange> m_range;
-};
 
 namespace {
 

@@ -81,10 +81,6 @@ StudentSetup SetUpOption(const Document& doc, int option, int edCat) {
     return s;
 }
 
-int ReadBox(std::string_view text, SpinRange range) {
-    return std::clamp(static_cast<int>(ReadInt16(text)), range.Min, std::max(range.Min, range.Max));
-}
-
 std::pair<int, int> ApplyNumbers(const Document& doc, int option, int edCat, std::string_view box0,
                                  std::string_view box1) {
     const StudentSetup s = SetUpOption(doc, option, edCat);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "document/Document.h"
+#include "modify/SpinRange.h"
 
 namespace markroll {
 
@@ -15,14 +16,6 @@ namespace markroll {
 /// The options of the student dialog, in the order of its option buttons.
 enum StudentOption : int { OptInsert, OptAppend, OptDelete, OptSwitch, OptAlpha, OptAdjust, OptGrade, OptOrder };
 inline constexpr int NumStudentOptions = 8;
-
-/// A spinner's range and the value it starts from.
-struct SpinRange {
-    int Min = 0;
-    int Max = 0;
-    int Start = 0;
-    bool operator==(const SpinRange&) const = default;
-};
 
 /// What selecting an option sets up.
 struct StudentSetup {
@@ -47,9 +40,6 @@ struct StudentSetup {
 
 /// The set-up of option for the document as it is now; edCat is the category the editor shows.
 StudentSetup SetUpOption(const Document& doc, int option, int edCat);
-
-/// The number typed into a box: its leading number to the nearest whole number, kept in range.
-int ReadBox(std::string_view text, SpinRange range);
 
 /// The two numbers Apply uses, each read from its box and kept in the option's range for the document as it
 /// is now (Delete's count in the limit for the start kept so). Unused numbers are 0.
