@@ -183,4 +183,23 @@ void SetFieldValues(Document& doc, int c, int f, std::string_view typed) {
         ReplaceAt(rows[static_cast<std::size_t>(r)], f * CellWidth + 1, cell);
 }
 
+void SetFieldValue(Document& doc, int c, int f, int value) {
+    if (!doc.IsUserCat(c))
+        return;
+    SetFieldValues(doc, c, f, CellText(std::clamp(value, 0, 999), CellWidth));
+}
+
+void ChangeCategory(Document& doc, int c, std::string_view name, int weight) {
+    if (!doc.IsUserCat(c))
+        return;
+    const auto k = static_cast<std::size_t>(c);
+    doc.CatName[k] = Left(name, MaxNameLen);
+    doc.CatWeight[k] = ClampToInt16(std::fabs(static_cast<double>(weight)));
+    const std::int16_t sum = doc.CatWeight[0];
+    SumWeights(doc);
+    // The weighted totals only move when the weights' sum does.
+    if (doc.CatWeight[0] != sum)
+        RecalcSummary(doc);
+}
+
 } // namespace markroll

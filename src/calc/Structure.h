@@ -41,4 +41,12 @@ std::string FieldValueCell(std::string_view typed);
 /// not hold is left alone.
 void SetFieldValues(Document& doc, int c, int f, std::string_view typed);
 
+/// Sets field f of user category c to value, kept in 0..999 and right-aligned in its cell, in the class
+/// average, every student and the possible points. Nothing is recomputed.
+void SetFieldValue(Document& doc, int c, int f, int value);
+
+/// Renames user category c (the name cut to MaxNameLen characters) and gives it the absolute value of weight;
+/// the SUMMARY weight becomes the sum of the user weights, and the summary is recomputed when that sum changed.
+void ChangeCategory(Document& doc, int c, std::string_view name, int weight);
+
 } // namespace markroll

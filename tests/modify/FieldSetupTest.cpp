@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "calc/Recalc.h"
+#include "modify/FieldSetup.h"
+#include "support/Invariants.h"
+#include "support/TestDocuments.h"
+
+using namespace markroll;
+using namespace markroll::test;
+
+// Category 2 "Tests" (weight 30, fields as given), category 3 "Labs" (weight 70, 3 fields); 4 students.
+static Document Doc(int fields) {
+    return MakeDocument(4, {{"Tests", 30, fields, 3}, {"Labs", 70, 3, 3}});
+}
+
+TEST(FieldSetup, RangesAndLimitsOfEachOption) {
+    using R = std::optional<SpinRange>;
+    const struct {
+        int fields, option;
+        R range0, range3;
+        const char* limit;
+        bool setUp;
+    } cases[] = {
+        {6, FldOptInsert, SpinRange{1, 5, 5}, SpinRange{1, 58, 1}, "", true},
+        {MaxFields, FldOptInsert, {}, {}, "Category is Full", false},
+        {MaxFields, FldOptAppend, {}, {}, "Category is Full", false},
+        {6, FldOptDelete, SpinRange{1, 5, 5}, SpinRange{1, 4, 1}, "", true},
+        {2, FldOptDelete, SpinRange{1, 1, 1}, SpinRange{1, 0, 1}, "Must have at least Two User Fields to Delete", true},
+        {2, FldOptSwitch, SpinRange{1, 1, 1}, SpinRange{1, 1, 1}, "", true},
+        {6, FldOptOrder, SpinRange{0, 5, 0}, {}, "", true},
+    };
+    for (const auto& c : cases) {
+        const FieldSetup s = SetUpFieldOption(Doc(c.fields), 2, c.option);
+        SCOPED_TRACE(s.Caption);
+        EXPECT_EQ(std::tuple(s.Ranges[0], s.Ranges[3], s.SetUp), std::tuple(c.range0, c.range3, c.setUp));
+        EXPECT_EQ(s.Limit ? s.Limit->Text : "", c.limit);
+    }
+    // Insert is no longer selected on a full category; Append stays.
+    EXPECT_EQ(SetUpFieldOption(Doc(MaxFields), 2, FldOptInsert).Caption, "Modify Category");
+    EXPECT_EQ(SetUpFieldOption(Doc(MaxFields), 2, FldOptAppend).Caption, "Append New Fields");
+}
+
+// Every number typed is kept in its range and written back; the question states what the operation does to
+// the document, which stays sound.
+TEST(FieldSetup, TypedBoxesQuestionsAndOperations) {
+    const struct {
+        int option;
+        FieldBoxes typed;
+        FieldBoxes shown; // "" where the option does not write the box back
+        const char* question;
+        int fieldsAfter;
+    } cases[] = {
+        {FldOptInsert,
+         {"0", "9", "", "70"},
+         {"1", "4", "", "58"},
+         "Insert 58 Field(s) Before Field 1\n"
+         "   Using a Field Length of 4",
+         64},
+        {FldOptAppend,
+         {"2", "-1", "", "2.5"},
+         {"5", "0", "", "2"},
+         "Append 2 New Field(s) After Field 5\n"
+         "   Using a Field Length of 0",
+         8},
+        {FldOptDelete, {"2", "", "", "99999999999"}, {"2", "", "", "4"}, "Delete All but One Active Field?", 2},
+        {FldOptDelete, {"5", "", "", "3"}, {"5", "", "", "1"}, "Delete 1 Field(s)\nBeginning with Field 5", 5},
+        {FldOptSwitch, {"3", "", "", "3.4"}, {"3", "", "", "3"}, "", 6},
+        {FldOptSwitch, {"9", "", "", "x"}, {"5", "", "", "1"}, "Switch Field 5 with Field 1", 6},
+        {FldOptSet, {"-2", "", "1500"}, {"1", "", "999", ""}, "Set Field 1 with a value of 999", 6},
+        {FldOptName, {"", "", "", "", "-30", "Tests"}, {"", "", "", "", "30", "Tests"}, "", 6},
+        {FldOptName,
+         {"", "", "", "", "-40.5", "Quizzes and small tests"},
+         {"", "", "", "", "40", "Quizzes and smal"},
+         "Change Category Name:\n   From:  Tests\n   To:  Quizzes and smal\n\n"
+         "Change Category Weight:\n   From:  30\n   To:  40",
+         6},
+    };
+    for (const auto& c : cases) {
+        Document doc = Doc(6);
+        const FieldRequest r = ReadFieldRequest(doc, 2, c.option, c.typed);
+        const auto shown = FieldBoxTexts(doc, 2, r);
+        for (std::size_t k = 0; k < NumFieldBoxes; ++k)
+            EXPECT_EQ(shown[k].value_or(""), c.shown[k]) << c.question << " box " << k;
+        EXPECT_EQ(FieldQuestion(doc, 2, r), c.question);
+        ApplyField(doc, 2, r);
+        EXPECT_EQ(doc.CatFields[2], c.fieldsAfter) << c.question;
+        EXPECT_EQ(InvariantViolations(doc), "") << c.question;
+    }
+}
+
+TEST(FieldSetup, SetFieldValuesWritesEveryRow) {
+    Document doc = Doc(4);
+    ApplyField(doc, 2, ReadFieldRequest(doc, 2, FldOptSet, {"3", "", "1500"}));
+    for (int r = 0; r <= doc.PossibleRow(); ++r)
+        EXPECT_EQ(Field(doc, r, 2, 3), " 999") << r;
+    EXPECT_EQ(Field(doc, doc.TitleRow(), 2, 3), Field(Doc(4), doc.TitleRow(), 2, 3));
+}
+
+// The summary is computed again when the weights' sum changes, and only then.
+TEST(FieldSetup, ChangeWeightRecomputesTheSummaryWhenTheSumChanges) {
+    Document doc = Doc(3);
+    SetField(doc, 1, 2, 0, "100");
+    RecalcSummary(doc);
+    const auto tot = [&] { return Field(doc, 1, 0, doc.NumCats - 1); };
+    ASSERT_EQ(tot(), "  30");
+    const FieldRequest rename = ReadFieldRequest(doc, 2, FldOptName, {"", "", "", "", "30", "Exams"});
+    SetField(doc, 1, 2, 0, "50");
+    ApplyField(doc, 2, rename);
+    EXPECT_EQ(std::tuple(doc.CatName[2], tot()), std::tuple("Exams", "  30"));
+    ApplyField(doc, 2, ReadFieldRequest(doc, 2, FldOptName, {"", "", "", "", "130", "Exams"}));
+    EXPECT_EQ(std::tuple(doc.CatWeight[0], tot()), std::tuple(200, "  33")); // 130 x 50 / 200
+    // The limits hold at the operation as well.
+    Document two = Doc(2);
+    ApplyField(two, 2, {FldOptDelete, 1, 0, 0, 1, 0, ""});
+    EXPECT_TRUE(two == Doc(2));
+}
