@@ -6,8 +6,8 @@ class QGuiApplication;
 
 namespace markroll {
 
-/// While it lives, `markroll-cli order` can print: on the default printer, or into a PDF file. The toolkit is
-/// started only when a listing is printed, without a display.
+/// While it lives, `markroll-cli order` and `markroll-cli print` can print: on the default printer, or into a PDF
+/// file (and `print` as text). The toolkit is started only when something is printed, without a display.
 class PrintingSupport {
 public:
     PrintingSupport(int& argc, char** argv);

@@ -36,11 +36,11 @@ std::unique_ptr<QtPrinter> QtPrinter::ForSystemPrinter(const QString& name, cons
     return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), false));
 }
 
-std::unique_ptr<QtPrinter> QtPrinter::ForPdfFile(const QString& path, const QString& title) {
+std::unique_ptr<QtPrinter> QtPrinter::ForPdfFile(const QString& path, const QString& title, const QPageSize& paper) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageSize(paper);
     printer->setDocName(title);
     printer->setCreator(QStringLiteral("Markroll"));
     return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), true));
@@ -61,6 +61,10 @@ void QtPrinter::Finish() {
         m_painter.end();
     }
     m_pageBreakDue = false;
+}
+
+void QtPrinter::SetPaper(const QPageSize& paper) {
+    m_printer->setPageSize(paper);
 }
 
 QString QtPrinter::PdfFile() const {

@@ -4,6 +4,7 @@
 #include "platform/PrinterOps.h"
 
 #include <QColor>
+#include <QPageSize>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
@@ -22,14 +23,17 @@ public:
     /// The named system printer, or the default one when name is empty, in its own format, page size and margins;
     /// nullptr when there is no such printer. title names the print jobs in the printer's queue.
     static std::unique_ptr<QtPrinter> ForSystemPrinter(const QString& name = {}, const QString& title = {});
-    /// A PDF file on A4 paper with the margins Qt gives a PDF printer.
-    static std::unique_ptr<QtPrinter> ForPdfFile(const QString& path, const QString& title = {});
+    /// A PDF file on paper of the size given (A4 unless said) with the margins Qt gives a PDF printer.
+    static std::unique_ptr<QtPrinter> ForPdfFile(const QString& path, const QString& title = {},
+                                                 const QPageSize& paper = QPageSize(QPageSize::A4));
 
     /// Finishes the output, as Finish() does.
     ~QtPrinter() override;
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
+    /// The paper of the print documents that start from now on.
+    void SetPaper(const QPageSize& paper);
     /// Ends the open print document; for a PDF file, writes the file with every page drawn so far.
     void Finish();
     /// The PDF file written to; empty for a system printer.
