@@ -46,6 +46,10 @@ std::unique_ptr<QtPrinter> QtPrinter::ForPdfFile(const QString& path, const QStr
     return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), true));
 }
 
+std::unique_ptr<QtPrinter> QtPrinter::ForPrinter(std::unique_ptr<QPrinter> printer, bool oneDocument) {
+    return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(printer), oneDocument));
+}
+
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer, bool pdf)
     : m_printer(std::move(printer)), m_pdf(pdf), m_pxPerTwip(m_printer->resolution() / TwipsPerInch),
       m_font(m_printer.get()) {

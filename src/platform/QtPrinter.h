@@ -26,6 +26,9 @@ public:
     /// A PDF file on paper of the size given (A4 unless said) with the margins Qt gives a PDF printer.
     static std::unique_ptr<QtPrinter> ForPdfFile(const QString& path, const QString& title = {},
                                                  const QPageSize& paper = QPageSize(QPageSize::A4));
+    /// A printer the user set up (printer dialog, print preview), kept as it is. With oneDocument the print
+    /// documents of one print command follow one another as pages of one document, as in a PDF file.
+    static std::unique_ptr<QtPrinter> ForPrinter(std::unique_ptr<QPrinter> printer, bool oneDocument);
 
     /// Finishes the output, as Finish() does.
     ~QtPrinter() override;
