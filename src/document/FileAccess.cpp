@@ -88,6 +88,36 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// A synced copy of the file at target, with the given permissions, in a temporary file beside it.
+std::optional<FileError> CopyAside(const std::string& target, mode_t mode, const SaveOptions& options,
+                                   std::string& copy) {
+    std::string old;
+    if (auto e = ReadWholeFile(target, old))
+        return e;
+    const int cfd = MakeTemp(target, copy);
+    if (cfd < 0)
+        return FileError{ErrorFromErrno(errno, false)};
+    ::fchmod(cfd, mode);
+    std::optional<FileError> e = WriteAll(cfd, old, options);
+    if (!e && options.sync && ::fsync(cfd) != 0)
+        e = FileError{WriteErrorNumber(errno)};
+    if (::close(cfd) != 0 && !e)
+        e = FileError{WriteErrorNumber(errno)};
+    if (e) {
+        ::unlink(copy.c_str());
+        copy.clear();
+        return FileError{e->number};
+    }
+    return std::nullopt;
+}
+
+// The copy of the old content becomes the backup of target. The save has succeeded by now; where the backup
+// cannot take its name (a folder stands there), the older backup stays and the copy goes.
+void KeepAsBackup(const std::string& copy, const std::string& target) {
+    if (::rename(copy.c_str(), BackupName(target).c_str()) != 0)
+        ::unlink(copy.c_str());
+}
+
 std::optional<FileError> ReplaceByRename(const std::string& target, std::string_view bytes, const SaveOptions& options,
                                          const struct stat* old) {
     std::string tmp;
@@ -123,11 +153,23 @@ std::optional<FileError> ReplaceByRename(const std::string& target, std::string_
         ::unlink(tmp.c_str());
         return FileError{WriteErrorNumber(err)};
     }
+    // The old content goes aside first and takes the backup's name only once the new file stands.
+    std::string backup;
+    if (old && options.keepBackup) {
+        if (auto e = CopyAside(target, mode, options, backup)) {
+            ::unlink(tmp.c_str());
+            return e;
+        }
+    }
     if (::rename(tmp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
+        if (!backup.empty())
+            ::unlink(backup.c_str());
         return FileError{ErrorFromErrno(err, false)};
     }
+    if (!backup.empty())
+        KeepAsBackup(backup, target);
     if (options.sync)
         SyncFolder(FolderOf(target));
     return std::nullopt;
@@ -186,7 +228,13 @@ std::optional<FileError> UpdateInPlace(const std::string& target, std::string_vi
         }
     }
     const int closed = ::close(fd);
-    ::unlink(copy.c_str());
+    if (!e && closed == 0 && options.keepBackup) {
+        struct stat st {};
+        if (::stat(target.c_str(), &st) == 0)
+            ::chmod(copy.c_str(), st.st_mode & 07777);
+        KeepAsBackup(copy, target);
+    } else
+        ::unlink(copy.c_str());
     if (!e && closed != 0)
         return FileError{WriteErrorNumber(errno)};
     return e ? std::optional<FileError>(FileError{e->number}) : std::nullopt;
@@ -235,6 +283,10 @@ std::optional<FileError> ReadWholeFile(const std::string& path, std::string& byt
     ::close(fd);
     bytes.assign(buffer.get(), got);
     return std::nullopt;
+}
+
+std::string BackupName(const std::string& path) {
+    return path + "~";
 }
 
 bool PathExists(const std::string& path) {

@@ -126,8 +126,11 @@ TEST(MarkrollCli, InfoRecalcAndGrade) {
     ASSERT_EQ(Cli({"grade", dir.File("r.mrk")}).status, 0);
     EXPECT_EQ(out.out, ReadBytes(dir.File("r.mrk")));
     EXPECT_EQ(Left(Load(dir.File("r.mrk")).CatData(1, 0), 4), "  A ");
+    const std::string graded = ReadBytes(dir.File("r.mrk"));
     ASSERT_EQ(Cli({"grade", "--clear", dir.File("r.mrk")}).status, 0);
     EXPECT_EQ(Left(Load(dir.File("r.mrk")).CatData(1, 0), 4), "    ");
+    // Writing in place keeps the file as it was before.
+    EXPECT_EQ(ReadBytes(dir.File("r.mrk~")), graded);
     EXPECT_EQ(Cli({"new", "-"}).out, SerializeMarkroll(DefaultDocument()));
 
     std::ostream broken(nullptr);
@@ -161,7 +164,8 @@ TEST(MarkrollCli, FileErrorsNameFileLineAndNumberAndWriteNothing) {
     EXPECT_EQ(Cli({"new", "--force", dir.File("ok.mrk")}).status, 0);
     EXPECT_EQ(Cli({"check", dir.File("ok.mrk")}).out, "ok\n");
     EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"ok.mrk", "pipe", "short.mrk"}));
+    // The forced new kept the file it replaced.
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"ok.mrk", "ok.mrk~", "pipe", "short.mrk"}));
 }
 
 // The program itself: a full disk behind standard output, and a size limit on files that would otherwise end

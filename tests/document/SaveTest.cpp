@@ -44,11 +44,13 @@ TEST(Save, FailedWritesKeepTheOldFile) {
         {size / 4, EDQUOT, 7, full}, {size - 1, ENOSPC, 4096, full},
         {5, EIO, 4096, "Save Error( 57) - Device I/O error"}};
     // clang-format on
-    const Names names[] = {{}, {"class.mrk"}, {"class.mrk", "copy.mrk"}};
+    // The backup of an earlier save stays as it was too.
+    const Names names[] = {{}, {"class.mrk", "class.mrk~"}, {"class.mrk", "class.mrk~", "copy.mrk"}};
     for (const int links : {0, 1, 2})
         for (const auto& c : cases) {
             TempDir dir;
             const std::string path = dir.File("class.mrk");
+            ASSERT_TRUE(links == 0 || !SaveMarkroll(path, OtherDocument()));
             ASSERT_TRUE(links == 0 || !SaveMarkroll(path, DefaultDocument()));
             if (links > 1)
                 fs::create_hard_link(path, dir.File("copy.mrk"));
@@ -58,6 +60,7 @@ TEST(Save, FailedWritesKeepTheOldFile) {
             EXPECT_EQ(ReadBytes(path), old) << links << " links, budget " << c.budget;
             EXPECT_EQ(dir.Entries(), names[links]) << links << " links, budget " << c.budget;
             EXPECT_EQ(ReadBytes(dir.File(links > 1 ? "copy.mrk" : "class.mrk")), old);
+            EXPECT_TRUE(links == 0 || ReadBytes(dir.File("class.mrk~")) == SerializeMarkroll(OtherDocument()));
         }
 }
 
@@ -141,7 +144,13 @@ TEST(Save, ReplacingKeepsOwnerPermissionsAndLinks) {
     ASSERT_EQ(::stat(path.c_str(), &after), 0);
     EXPECT_EQ(std::make_pair(after.st_ino, after.st_nlink), std::make_pair(st.st_ino, nlink_t{2}));
     EXPECT_EQ(ReadBytes(path), SerializeMarkroll(OtherDocument()));
-    EXPECT_EQ(dir.Entries(), (Names{"class.mrk", "copy.mrk", "later.mrk", "link.mrk", "new.mrk"}));
+    // Each save kept what it replaced: the backup of a link's file stands beside that file, with its permissions.
+    EXPECT_EQ(dir.Entries(),
+              (Names{"class.mrk", "class.mrk~", "copy.mrk", "copy.mrk~", "later.mrk", "link.mrk", "new.mrk"}));
+    EXPECT_EQ(ReadBytes(dir.File("class.mrk~")), SerializeMarkroll(OtherDocument()));
+    EXPECT_EQ(ReadBytes(dir.File("copy.mrk~")), SerializeMarkroll(DefaultDocument()));
+    ASSERT_EQ(::stat(dir.File("copy.mrk~").c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
 }
 
 // The bookkeeping of Open, Save and New: the name, Changed, the saved image and the editor position move
