@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/DisplaySettings.h"
+#include "document/History.h"
 
 namespace markroll {
 
@@ -92,6 +93,8 @@ struct AppState {
     /// The file image of the document when it was last loaded, created or saved; the document has unsaved
     /// modifications exactly when its image differs from this (Changed keeps its narrower meaning).
     std::string SavedImage;
+    /// The changes of this document that can be undone and redone, since it was opened or created.
+    UndoHistory History;
 
     bool DocumentOpen() const { return !FileName.empty(); }
     /// The editor starts over on SUMMARY, first group, first page.

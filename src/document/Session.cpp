@@ -9,6 +9,7 @@ void DocumentOpened(AppState& state, Document loaded, const std::string& path) {
     state.FileName = path;
     state.Changed = false;
     state.SavedImage = SerializeMarkroll(state.doc);
+    state.History.Clear();
     state.ResetEditorPosition();
 }
 
@@ -25,7 +26,45 @@ std::optional<FileError> SaveDocument(AppState& state, const std::string& path) 
 void DocumentCreated(AppState& state) {
     state.FileName = UntitledName;
     state.SavedImage.clear();
+    state.History.Clear();
     state.ResetEditorPosition();
+}
+
+std::string DocumentImage(const AppState& state) {
+    return SerializeMarkroll(state.doc);
+}
+
+void CommitStep(AppState& state, std::string label, std::string before) {
+    state.History.Record(std::move(label), std::move(before), SerializeMarkroll(state.doc));
+}
+
+namespace {
+
+bool Restore(AppState& state, std::optional<std::string> image) {
+    if (!image)
+        return false;
+    Document doc;
+    // Every image was written from a document, so it reads back; should it not, the document stays as it is.
+    if (ParseMarkroll(*image, doc))
+        return false;
+    state.doc = std::move(doc);
+    state.Changed = true;
+    if (state.EdCat >= state.doc.NumCats) {
+        state.EdCat = static_cast<std::int16_t>(state.doc.NumCats - 1);
+        state.EdGroup = 1;
+        state.EdPage = 1;
+    }
+    return true;
+}
+
+} // namespace
+
+bool UndoStep(AppState& state) {
+    return Restore(state, state.History.Undo(SerializeMarkroll(state.doc)));
+}
+
+bool RedoStep(AppState& state) {
+    return Restore(state, state.History.Redo(SerializeMarkroll(state.doc)));
 }
 
 } // namespace markroll
