@@ -21,9 +21,9 @@
 #include "editor/PopUpChg.h"
 #include "editor/PopUpInfo.h"
 #include "grading/MrkInfo.h"
+#include "modify/ModCatDlg.h"
 #include "modify/ModSumDlg.h"
 #include "platform/Platform.h"
-#include "reports/ModOrder.h"
 #include "widgets/LabelStyle.h"
 
 namespace markroll {
@@ -249,19 +249,22 @@ void EditData::Ecmd_Click(int index) {
         break;
     }
     case CmdModify: {
+        bool changed = false;
         if (m_state.EdCat <= 1) {
             ModSumDlg dialog(m_state, this);
             dialog.SetSaveAsHandler(m_saveAs);
             dialog.exec();
-            // The student operations move whole rows and leave the totals to be computed again.
-            if (dialog.DocumentChanged())
-                RecalcAll(m_state.doc);
+            changed = dialog.DocumentChanged();
         } else {
-            // Until the field dialog takes it over, "&Modify" lists the shown category's students ordered by
-            // its first field.
-            ModOrder listing(m_state, 0, this);
-            listing.exec();
+            ModCatDlg dialog(m_state, this);
+            dialog.SetSaveAsHandler(m_saveAs);
+            dialog.exec();
+            changed = dialog.DocumentChanged();
         }
+        // The student and field operations move rows and cells and leave the totals to be computed again.
+        if (changed)
+            RecalcAll(m_state.doc);
+        // Deleted fields may leave the page shown past the last one; the layout brings it back.
         Redraw();
         break;
     }

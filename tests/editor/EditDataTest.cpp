@@ -210,6 +210,23 @@ private slots:
         QVERIFY(e.state.Display.BgColor == DefaultDisplaySettings().BgColor);
     }
 
+    // "&Modify" on a user category opens the field dialog; what it changed is computed again for the page.
+    void modifyOnAUserCategoryRecomputesTheTotals() {
+        Ed e;
+        e.ToCat(2);
+        WhenModal([](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("ModCatDlg"));
+            Press(modal, QStringLiteral("Opt_6"));
+            modal->findChild<QLineEdit*>("txt_2")->setText(QStringLiteral("7")); // field 1: 7 of 7 points
+            MessageBox::SetNextAnswer(MsgAnswer::Ok);
+            Press(modal, QStringLiteral("cmdApply"));
+            Press(modal, QStringLiteral("cmdCancel"));
+        });
+        e.Click("Ecmd_5");
+        QCOMPARE(QStringList({Field(e.state.doc, 1, 2, 0).c_str(), Field(e.state.doc, 1, 0, 1).c_str()}),
+                 QStringList({" 100", " 100"}));
+    }
+
     void infoAndSave() {
         Ed e;
         e.state.doc.InfoLine[1] = "Algebra";
