@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,11 @@ struct AppState {
     std::string SavedImage;
     /// The changes of this document that can be undone and redone, since it was opened or created.
     UndoHistory History;
+    /// The file image of the document as the last step (or opening, creating, undoing) left it: where the
+    /// next step starts from.
+    std::string StepImage;
+    /// Told after each step, undo and redo (the program keeps its recovery copy from here).
+    std::function<void()> StepCommitted;
 
     bool DocumentOpen() const { return !FileName.empty(); }
     /// The editor starts over on SUMMARY, first group, first page.

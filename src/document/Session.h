@@ -23,16 +23,18 @@ std::optional<FileError> SaveDocument(AppState& state, const std::string& path);
 /// the editor at its start.
 void DocumentCreated(AppState& state);
 
-/// The document as the file would hold it; taken before a change, it is what undoing the change gives back.
+/// The document as the file would hold it.
 std::string DocumentImage(const AppState& state);
 
-/// A change the user committed since before (a DocumentImage) becomes one step that can be undone, named by
-/// label ("Delete Category 3"). Nothing is recorded when the document is as it was.
-void CommitStep(AppState& state, std::string label, std::string before);
+/// What changed since the last step becomes one step that can be undone, named by label ("Delete Category
+/// 3"). Each change the user commits (a confirmed operation, an editing session) ends with this. Nothing is
+/// recorded when the document is as it was.
+void CommitStep(AppState& state, std::string label);
 
 /// Puts the document back as it was before the last step (UndoStep) or as the last undone step left it
-/// (RedoStep), and counts it as a change; the editor stays on a category that exists. False when there is
-/// nothing to undo or redo.
+/// (RedoStep), and counts it as a change; the editor stays on a category that exists. A change not yet
+/// committed becomes a step of its own first, so that it can be redone. False when there is nothing to undo
+/// or redo.
 bool UndoStep(AppState& state);
 bool RedoStep(AppState& state);
 

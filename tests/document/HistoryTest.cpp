@@ -34,9 +34,8 @@ TEST(History, UndoAndRedoGiveBackEveryImage) {
     };
     std::vector<std::string> images{DocumentImage(state)};
     for (const auto& [label, change] : steps) {
-        std::string before = DocumentImage(state);
         change(state.doc);
-        CommitStep(state, label, std::move(before));
+        CommitStep(state, label);
         images.push_back(DocumentImage(state));
     }
     state.EdCat = 4;
@@ -57,12 +56,19 @@ TEST(History, UndoAndRedoGiveBackEveryImage) {
 
     // A new change after undoing drops what could be redone; a change that changes nothing is no step.
     ASSERT_TRUE(UndoStep(state));
-    std::string before = DocumentImage(state);
     SetAdjustmentPoints(state.doc, 5);
-    CommitStep(state, "Adjustment Points", std::move(before));
+    CommitStep(state, "Adjustment Points");
     EXPECT_FALSE(state.History.CanRedo());
-    CommitStep(state, "Nothing", DocumentImage(state));
+    CommitStep(state, "Nothing");
     EXPECT_EQ(state.History.UndoLabel(), "Adjustment Points");
+    // A change left uncommitted is undone on its own and can be redone.
+    const std::string adjusted = DocumentImage(state);
+    SetAdjustmentPoints(state.doc, 9);
+    const std::string uncommitted = DocumentImage(state);
+    ASSERT_TRUE(UndoStep(state));
+    EXPECT_EQ(DocumentImage(state), adjusted);
+    ASSERT_TRUE(RedoStep(state));
+    EXPECT_EQ(DocumentImage(state), uncommitted);
 
     // Opening another document starts over.
     DocumentOpened(state, DefaultDocument(), "other.mrk");
@@ -73,9 +79,8 @@ TEST(History, KeepsTheLatestHundredSteps) {
     AppState state;
     DocumentOpened(state, DefaultDocument(), "class.mrk");
     for (int k = 1; k <= 130; ++k) {
-        std::string before = DocumentImage(state);
         SetAdjustmentPoints(state.doc, k);
-        CommitStep(state, "Adjustment Points " + std::to_string(k), std::move(before));
+        CommitStep(state, "Adjustment Points " + std::to_string(k));
     }
     EXPECT_EQ(state.History.UndoCount(), UndoHistory::MaxSteps);
     while (UndoStep(state)) {
