@@ -70,8 +70,10 @@ PrintingSupport::PrintingSupport(int& argc, char** argv) {
             std::optional<QPageSize> paper;
             if (!job.Paper.empty()) {
                 paper = PaperNamed(job.Paper);
-                if (!paper)
-                    return fail("unknown paper size '" + job.Paper + "' (A4, Letter, Legal, A5, A6, B5, Executive...)");
+                if (!paper) {
+                    fail("unknown paper size '" + job.Paper + "' (A4, Letter, Legal, A5, A6, B5, Executive...)");
+                    return CliUsageError;
+                }
             }
             const QString title = QStringLiteral("Print Markroll");
             std::unique_ptr<QtPrinter> printer;
