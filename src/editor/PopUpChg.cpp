@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "calc/Structure.h"
+#include "document/Session.h"
 #include "document/TextNumber.h"
 #include "editor/FieldInfo.h"
 #include "platform/MessageBox.h"
@@ -69,6 +70,7 @@ void PopUpChg::cmdSet_Click() {
                          MsgButtons::OkCancel, MsgIcon::None, SetTitle) != MsgAnswer::Ok)
         return;
     SetFieldValues(m_state.doc, m_popCat, m_popFld, typed);
+    CommitStep(m_state, "Set Field Values");
 }
 
 } // namespace markroll

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "document/Session.h"
 #include "platform/Platform.h"
 #include "widgets/CommandButton.h"
 #include "widgets/LabelStyle.h"
@@ -195,6 +196,7 @@ void GDist::cmdAccept_Click() {
         return;
     m_list.Accept(m_state.doc);
     m_state.Changed = true;
+    CommitStep(m_state, "Grade Table");
     m_tableAccepted = true;
     ShowList();
 }
@@ -204,6 +206,7 @@ void GDist::cmdApply_Click() {
         return;
     m_list.Apply(m_state.doc);
     m_state.Changed = true;
+    CommitStep(m_state, "Assign Grades");
     m_gradesAssigned = true;
     ShowList();
 }
@@ -213,6 +216,7 @@ void GDist::cmdClear_Click() {
         return;
     m_list.Clear(m_state.doc);
     m_state.Changed = true;
+    CommitStep(m_state, "Clear Grades");
     m_gradesCleared = true;
     ShowList();
 }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "document/Session.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "widgets/CommandButton.h"
@@ -147,6 +148,7 @@ void MrkInfo::cmdApply_Click() {
         return;
     m_list.ApplyTo(m_state.doc);
     m_applied = true;
+    CommitStep(m_state, "Information Lines");
 }
 
 } // namespace markroll

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 
 #include "calc/Structure.h"
+#include "document/Session.h"
+#include "document/TextNumber.h"
 #include "modify/CatView.h"
 #include "modify/CategorySetup.h"
 #include "platform/MessageBox.h"
@@ -204,6 +206,7 @@ void ModMr::cmdApply_Click() {
         ShowLimit(*limit);
         return;
     }
+    std::string step;
     switch (op) {
     case CatOptInsert:
     case CatOptAppend: {
@@ -221,6 +224,7 @@ void ModMr::cmdApply_Click() {
         if (!Confirm(NewCategoryText(doc, op, c), op))
             return;
         InsertCategory(doc, c.Position, c.UserFields + 1, c.FieldLength, c.Name, c.Weight);
+        step = op == CatOptAppend ? "Append Category" : "Insert Category " + NumTextTrim(c.Position);
         break;
     }
     case CatOptDelete: {
@@ -230,6 +234,7 @@ void ModMr::cmdApply_Click() {
         if (!Confirm(DeleteCategoryText(doc, n), op))
             return;
         DeleteCategory(doc, n);
+        step = "Delete Category " + NumTextTrim(n);
         break;
     }
     default: {
@@ -237,11 +242,13 @@ void ModMr::cmdApply_Click() {
         if (!Confirm(SwitchCategoryText(n, m), op))
             return;
         SwitchCategories(doc, n, m);
+        step = "Switch Categories " + NumTextTrim(n) + " and " + NumTextTrim(m);
         break;
     }
     }
     m_changed = true;
     m_state.Changed = true;
+    CommitStep(m_state, step);
 }
 
 } // namespace markroll

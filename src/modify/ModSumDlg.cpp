@@ -16,6 +16,7 @@
 
 #include "calc/CatCaption.h"
 #include "calc/Students.h"
+#include "document/Session.h"
 #include "document/TextNumber.h"
 #include "grading/GDist.h"
 #include "modify/StuView.h"
@@ -313,37 +314,44 @@ void ModSumDlg::cmdApply_Click() {
         return MessageBox::Show(this, FromBytes(text), MsgButtons::YesNo, MsgIcon::None, QStringLiteral("?")) ==
                MsgAnswer::Yes;
     };
+    std::string step;
     const std::string row = a == 1 ? NewStudentRow(ToBytes(txtID->text()), ToBytes(txtName->text())) : std::string();
     switch (op) {
     case OptInsert:
         if (!confirm(InsertText(doc, b, a)))
             return;
         InsertStudents(doc, b, a, row);
+        step = "Insert Students";
         break;
     case OptAppend:
         if (!confirm(AppendText(doc, a)))
             return;
         InsertStudents(doc, doc.NumStudents + 1, a, row);
+        step = "Append Students";
         break;
     case OptDelete:
         if (!confirm(DeleteText(doc, b, a)))
             return;
         DeleteStudents(doc, b, a);
+        step = "Delete Students";
         break;
     case OptSwitch:
         if (!confirm(SwitchText(doc, a, b)))
             return;
         SwitchStudents(doc, a, b);
+        step = "Switch Students";
         break;
     case OptAlpha:
         if (!confirm(AlphaText))
             return;
         AlphaStudents(doc);
+        step = "Alphabetize Students";
         break;
     case OptAdjust:
         if (!confirm(AdjustText(a)))
             return;
         SetAdjustmentPoints(doc, a);
+        step = "Adjustment Points";
         break;
     case OptGrade: {
         GDist grades(m_state, this);
@@ -361,6 +369,7 @@ void ModSumDlg::cmdApply_Click() {
     default:
         return;
     }
+    CommitStep(m_state, step);
     Done(true);
 }
 
