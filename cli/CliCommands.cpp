@@ -40,6 +40,9 @@ Commands:
   category insert, append, delete, switch or change (name and weight) user categories
   field    insert, append, delete, switch or set the fields of a user category
   print    print markroll sheets or worksheets, or write them to a PDF file
+  export   write the markroll, or one category, as a CSV file for spreadsheets
+  import-students  add the students of a class roster (CSV or tab-separated)
+  stats    print a category's class statistics
 
 Run 'markroll-cli COMMAND --help' for the options of a command.
 Exit status: 0 success, 1 file or data error, 2 usage error.
@@ -49,6 +52,9 @@ const std::map<std::string, std::string> CommandHelp = {
     {"category", CategoryHelp},
     {"field", FieldHelp},
     {"print", PrintHelp},
+    {"export", ExportHelp},
+    {"import-students", ImportHelp},
+    {"stats", StatsHelp},
     {"new", R"(Usage: markroll-cli new [--students N] [--category NAME:WEIGHT:FIELDS:LENGTH]... [--from FILE]
                         [--force] OUT
 
@@ -173,6 +179,12 @@ public:
                 status = FieldCommand(*this, rest);
             else if (cmd == "print")
                 status = PrintCommand(*this, rest);
+            else if (cmd == "export")
+                status = ExportCommand(*this, rest);
+            else if (cmd == "import-students")
+                status = ImportCommand(*this, rest);
+            else if (cmd == "stats")
+                status = StatsCommand(*this, rest);
             else
                 status = Check(rest);
         } catch (const UsageError& e) {

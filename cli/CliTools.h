@@ -180,5 +180,11 @@ int PrintCommand(CliTools& cli, const std::vector<std::string>& args);
 extern const char* const CategoryHelp;
 extern const char* const FieldHelp;
 extern const char* const PrintHelp;
+int ExportCommand(CliTools& cli, const std::vector<std::string>& args);
+int ImportCommand(CliTools& cli, const std::vector<std::string>& args);
+int StatsCommand(CliTools& cli, const std::vector<std::string>& args);
+extern const char* const ExportHelp;
+extern const char* const ImportHelp;
+extern const char* const StatsHelp;
 
 } // namespace markroll
