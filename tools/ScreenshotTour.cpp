@@ -2,11 +2,13 @@
 // look can be checked by eye. Runs offscreen unless QT_QPA_PLATFORM says otherwise; no box ever waits.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/CreateMR.h"
@@ -24,11 +26,13 @@
 #include "grading/GDist.h"
 #include "grading/MrkInfo.h"
 #include "modify/CatView.h"
+#include "modify/ModCatDlg.h"
 #include "modify/ModMr.h"
 #include "modify/ModSumDlg.h"
 #include "modify/StuView.h"
 #include "platform/Platform.h"
 #include "reports/ModOrder.h"
+#include "reports/MrPrint.h"
 
 using namespace markroll;
 
@@ -115,6 +119,24 @@ void Shell() {
     CreateMR fromDocument(state);
     Save(&fromDocument, QStringLiteral("CreateMR-from-document"));
 
+    MrPrint print(state);
+    print.SetCategoriesViewer([](QWidget*) {});
+    Save(&print, QStringLiteral("MrPrint"));
+    print.findChild<QCheckBox*>(QStringLiteral("chkPrintList"))->click();
+    print.findChild<QLineEdit*>(QStringLiteral("txtPrintList"))->setText(QStringLiteral("2,3,2"));
+    Save(&print, QStringLiteral("MrPrint-typing"));
+    // The preview is the toolkit's own window, shown for real for a moment.
+    qunsetenv("MARKROLL_TEST_MODE");
+    QTimer::singleShot(500, [] {
+        if (QWidget* preview = QApplication::activeModalWidget()) {
+            preview->resize(900, 700);
+            Save(preview, QStringLiteral("MrPrint-preview"));
+            preview->close();
+        }
+    });
+    print.cmdPreview_Click();
+    qputenv("MARKROLL_TEST_MODE", "1");
+
     AppState fresh;
     CreateMR create(fresh);
     Save(&create, QStringLiteral("CreateMR-view"));
@@ -156,6 +178,14 @@ void Editor() {
     Save(&students, QStringLiteral("ModSumDlg-switch"));
     StuView studentList(state);
     Save(&studentList, QStringLiteral("StuView"));
+    state.EdCat = 3;
+    ModCatDlg fields(state);
+    Save(&fields, QStringLiteral("ModCatDlg"));
+    for (const int option : {0, 3, 6}) {
+        fields.Opt_Click(option);
+        Save(&fields, QStringLiteral("ModCatDlg-%1").arg(option));
+    }
+    state.EdCat = 0;
     ModMr categories(state);
     Save(&categories, QStringLiteral("ModMr"));
     for (int option = 1; option < 4; ++option) {

@@ -73,6 +73,12 @@ ModCatDlg::ModCatDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
         boxes->addWidget(txt[k], k, 1);
         boxes->addWidget(UD[k], k, 2, Qt::AlignLeft);
     }
+    // The labels' column fits the longest label of any option.
+    int labelWidth = 0;
+    for (int option = 0; option < NumFieldOptions; ++option)
+        for (const std::string& label : SetUpFieldOption(m_state.doc, m_state.EdCat, option).Labels)
+            labelWidth = std::max(labelWidth, Lab[0]->fontMetrics().horizontalAdvance(FromBytes(label)));
+    boxes->setColumnMinimumWidth(0, labelWidth);
     boxes->setColumnStretch(3, 1);
     boxes->setRowStretch(NumFieldBoxes, 1);
     // Carries the ordering field to the listing; never shown.
@@ -114,6 +120,9 @@ ModCatDlg::ModCatDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
     layout->setSpacing(14);
     layout->addLayout(body);
     layout->addLayout(buttons);
+
+    // As wide as the widest option needs, so the window keeps its size from option to option.
+    setMinimumWidth(sizeHint().width());
 
     // Load.
     setWindowTitle(QStringLiteral("Modify Category"));
