@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "calc/CatCaption.h"
+#include "document/Session.h"
 #include "document/TextNumber.h"
 #include "modify/CatView.h"
 #include "modify/UpDown.h"
@@ -245,6 +246,8 @@ void ModCatDlg::cmdApply_Click() {
                          FromBytes(FieldQuestionTitle(op))) != MsgAnswer::Ok)
         return;
     ApplyField(doc, cat, request);
+    // One step to undo, named as the option that made it.
+    CommitStep(m_state, QString::fromLatin1(OptCaptions[op]).remove(QLatin1Char('&')).toStdString());
     Done(true);
 }
 
