@@ -32,6 +32,9 @@ void EnsureApplication() {
     static QGuiApplication* app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The sheets' benchmarks may have started it.
+        if (auto* running = qobject_cast<QGuiApplication*>(QGuiApplication::instance()))
+            return running;
         return new QGuiApplication(argc, argv);
     }();
     (void)app;

@@ -43,22 +43,35 @@ const QPaintDevice* Twips() {
 } // namespace
 
 void PrintFont::SetName(const QString& name) {
+    if (m_name == name)
+        return;
     m_name = name;
-    m_metrics.reset();
+    Changed();
 }
 
 void PrintFont::SetPoints(double points) {
+    if (m_points == points)
+        return;
     m_points = points;
-    m_metrics.reset();
+    Changed();
 }
 
 void PrintFont::SetBold(bool bold) {
+    if (m_bold == bold)
+        return;
     m_bold = bold;
+    Changed();
+}
+
+void PrintFont::Changed() {
+    m_font.reset();
     m_metrics.reset();
 }
 
-QFont PrintFont::Font() const {
-    return ResolveFont(m_name, m_points, m_bold);
+const QFont& PrintFont::Font() const {
+    if (!m_font)
+        m_font = ResolveFont(m_name, m_points, m_bold);
+    return *m_font;
 }
 
 double PrintFont::Width(const QString& text) const {

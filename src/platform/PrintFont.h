@@ -24,7 +24,7 @@ public:
     bool Bold() const { return m_bold; }
 
     /// The font to draw with, as the program resolves its font names.
-    QFont Font() const;
+    const QFont& Font() const;
     /// Width of the widest line of text and height of all its lines, in twips; a line is as high as the
     /// font's line spacing even when empty.
     double Width(const QString& text) const;
@@ -33,6 +33,7 @@ public:
     double Ascent() const;
 
 private:
+    void Changed();
     const QFontMetricsF& Metrics() const;
     double TwipsPerPxX() const;
     double TwipsPerPxY() const;
@@ -42,7 +43,9 @@ private:
     QString m_name = QStringLiteral("Courier New");
     double m_points = 10;
     bool m_bold = false;
-    // Reports measure every cell of a page; resolving the font for each would dominate their layout time.
+    // Reports set the font and measure for every text of a page; resolving the font each time would dominate
+    // their printing time, so a setting that changes nothing keeps both.
+    mutable std::optional<QFont> m_font;
     mutable std::optional<QFontMetricsF> m_metrics;
 };
 

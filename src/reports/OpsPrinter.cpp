@@ -106,8 +106,8 @@ void OpsPrinter::Print(std::string_view text, bool endLine) {
 
 void OpsPrinter::Line(double x1, double y1, double x2, double y2, std::uint32_t rgb) {
     Open();
-    m_out << "line " << Twips(x1) << " " << Twips(y1) << " " << Twips(x2) << " " << Twips(y2) << " " << RgbText(rgb) << " "
-          << m_drawWidth << "\n";
+    m_out << "line " << Twips(x1) << " " << Twips(y1) << " " << Twips(x2) << " " << Twips(y2) << " " << RgbText(rgb)
+          << " " << m_drawWidth << "\n";
 }
 
 void OpsPrinter::FilledBox(double x, double y, double width, double height, std::uint32_t rgb) {

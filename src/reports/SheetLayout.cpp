@@ -247,8 +247,8 @@ SheetFit FitSheets(const Document& doc, int cat, const SheetSettings& settings, 
 
     // A caption or info lines longer than the line take room from the fields for the name, which leaves the
     // table as wide as it was.
-    const int h = std::max({Len(Caption(doc, cat)) + 9 + 8, Len(Info(doc, 1)) + Len(Info(doc, 2)),
-                            Len(Info(doc, 3)) + Len(Info(doc, 4))});
+    const int h = std::max(
+        {Len(Caption(doc, cat)) + 9 + 8, Len(Info(doc, 1)) + Len(Info(doc, 2)), Len(Info(doc, 3)) + Len(Info(doc, 4))});
     fit.NameWidth = settings.NameWidth;
     if (h > fit.LineChars)
         fit.NameWidth = std::min(fit.NameWidth + h - fit.LineChars, NameLen);

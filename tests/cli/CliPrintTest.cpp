@@ -45,9 +45,9 @@ TEST(MarkrollCliPrint, ListConfirmationAndUsage) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCli({"new", "--students", "3", f}, out, err), 0);
     // Without a registered printer the list is still read and confirmed first.
-    for (const auto& [list, status, message] :
-         {std::tuple{"1, 9", 1, "Please Enter Catagories to print\n"}, {"", 1, "Please Enter Catagories to print\n"},
-          {"0,2,", 1, "Print  2 Catagories of Markroll( 0, 2,)\n"}}) {
+    for (const auto& [list, status, message] : {std::tuple{"1, 9", 1, "Please Enter Catagories to print\n"},
+                                                {"", 1, "Please Enter Catagories to print\n"},
+                                                {"0,2,", 1, "Print  2 Catagories of Markroll( 0, 2,)\n"}}) {
         std::ostringstream o, e;
         EXPECT_EQ(RunCli({"print", f, "--ops", "--categories", list}, o, e), status) << list;
         EXPECT_TRUE(e.str().starts_with(message)) << e.str();
@@ -78,7 +78,9 @@ TEST(MarkrollCliPrint, OperationsPdfAndPaper) {
     EXPECT_NE(r.out.find(" 0 0 0 2\n"), std::string::npos);
     EXPECT_NE(r.out.find("\ntext 100 "), std::string::npos);
 
-    EXPECT_EQ(Program("print " + f + " --pdf " + dir.File("s.pdf") + " --paper A6 --name-width 30 2>&1 | grep -v ^QStandardPaths").out,
+    EXPECT_EQ(Program("print " + f + " --pdf " + dir.File("s.pdf") +
+                      " --paper A6 --name-width 30 2>&1 | grep -v ^QStandardPaths")
+                  .out,
               "Print  2 Catagories of Markroll( 0, 2,)\nmarkroll-cli print: Page too small for Category 0: not one "
               "score field fits beside the names.\nChoose Landscape, a smaller ID or name width, or wider paper.\n"
               "markroll-cli print: Page too small for Category 2: not one score field fits beside the names.\n"

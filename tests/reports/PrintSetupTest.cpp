@@ -19,10 +19,10 @@ TEST(PrintList, DefaultTextAndReading) {
         many += ",3";
     const std::vector<std::pair<std::string, V>> cases = {
         {" 0, 2, 3", {0, 2, 3}},
-        {"2,2", {2, 2}},                // a category twice prints twice
-        {"0,2,", {0, 2}},               // nothing after the final comma
-        {"0,,2", {0, 0, 2}},            // an empty item between commas is SUMMARY
-        {",2", {0, 2}},                 //
+        {"2,2", {2, 2}},                   // a category twice prints twice
+        {"0,2,", {0, 2}},                  // nothing after the final comma
+        {"0,,2", {0, 0, 2}},               // an empty item between commas is SUMMARY
+        {",2", {0, 2}},                    //
         {"-2.5, 1, 5, 4.5, x", {2, 4, 0}}, // made positive, halves to even; 1 and past the last dropped; none is 0
         {"x", {0}},
         {"1, 9", {}},

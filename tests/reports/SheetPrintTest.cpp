@@ -86,9 +86,9 @@ private slots:
         for (const ReportItem& item : items)
             if (item.Value.starts_with("Page ") || item.Value.starts_with("Group "))
                 order.push_back(item.Value);
-        QCOMPARE(order, (std::vector<std::string>{"Group 1/2", "Page 1/3", "Group 2/2", "Page 1/3", "Group 1/2",
-                                                  "Page 2/3", "Group 2/2", "Page 2/3", "Group 1/2", "Page 3/3",
-                                                  "Group 2/2", "Page 3/3"}));
+        QCOMPARE(order,
+                 (std::vector<std::string>{"Group 1/2", "Page 1/3", "Group 2/2", "Page 1/3", "Group 1/2", "Page 2/3",
+                                           "Group 2/2", "Page 2/3", "Group 1/2", "Page 3/3", "Group 2/2", "Page 3/3"}));
         QCOMPARE(Count(items, ReportItem::EndDoc), 6);
         // Fields 25..30 on the last page; its table is 16 + 7 x 4 + 6 characters wide.
         const std::string titles = doc.CatData(doc.TitleRow(), 2);
@@ -178,8 +178,10 @@ private slots:
         QCOMPARE(Count(items, ReportItem::NewPage), 2);
         QCOMPARE(std::count_if(items.begin(), items.end(), [](auto& i) { return i.Value == "2. Tests [40%] - {4}"; }),
                  1L);
-        const auto newPage = std::find_if(items.begin(), items.end(), [](auto& i) { return i.Type == ReportItem::NewPage; });
-        QCOMPARE(std::tuple(newPage[1].Type, newPage[1].Y, newPage[1].Thickness), std::tuple(ReportItem::Line, 700.0, 1));
+        const auto newPage =
+            std::find_if(items.begin(), items.end(), [](auto& i) { return i.Type == ReportItem::NewPage; });
+        QCOMPARE(std::tuple(newPage[1].Type, newPage[1].Y, newPage[1].Thickness),
+                 std::tuple(ReportItem::Line, 700.0, 1));
 
         const Items empty = LayoutWorksheet(Class(0, 4), 2, {0}, m);
         QCOMPARE(Count(empty, ReportItem::Text), 1);
