@@ -2,11 +2,13 @@
 // look can be checked by eye. Runs offscreen unless QT_QPA_PLATFORM says otherwise; no box ever waits.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/CreateMR.h"
@@ -30,6 +32,7 @@
 #include "modify/StuView.h"
 #include "platform/Platform.h"
 #include "reports/ModOrder.h"
+#include "reports/MrPrint.h"
 
 using namespace markroll;
 
@@ -115,6 +118,24 @@ void Shell() {
     Save(&grades, QStringLiteral("GDist-editing"));
     CreateMR fromDocument(state);
     Save(&fromDocument, QStringLiteral("CreateMR-from-document"));
+
+    MrPrint print(state);
+    print.SetCategoriesViewer([](QWidget*) {});
+    Save(&print, QStringLiteral("MrPrint"));
+    print.findChild<QCheckBox*>(QStringLiteral("chkPrintList"))->click();
+    print.findChild<QLineEdit*>(QStringLiteral("txtPrintList"))->setText(QStringLiteral("2,3,2"));
+    Save(&print, QStringLiteral("MrPrint-typing"));
+    // The preview is the toolkit's own window, shown for real for a moment.
+    qunsetenv("MARKROLL_TEST_MODE");
+    QTimer::singleShot(500, [] {
+        if (QWidget* preview = QApplication::activeModalWidget()) {
+            preview->resize(900, 700);
+            Save(preview, QStringLiteral("MrPrint-preview"));
+            preview->close();
+        }
+    });
+    print.cmdPreview_Click();
+    qputenv("MARKROLL_TEST_MODE", "1");
 
     AppState fresh;
     CreateMR create(fresh);

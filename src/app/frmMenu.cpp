@@ -22,10 +22,12 @@
 #include "document/Session.h"
 #include "document/TextNumber.h"
 #include "editor/EditData.h"
+#include "modify/CatView.h"
 #include "modify/ModMr.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
+#include "reports/MrPrint.h"
 
 namespace markroll {
 
@@ -189,12 +191,13 @@ void frmMenu::BuildMenus() {
     connect(mnuSave, &QAction::triggered, this, &frmMenu::Save);
     connect(mnuSaveAs, &QAction::triggered, this, &frmMenu::SaveAs);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::Exit);
+    connect(mnuPrint, &QAction::triggered, this, &frmMenu::PrintMarkroll);
     connect(mnuModify, &QAction::triggered, this, &frmMenu::ModifyMarkroll);
     connect(mnuUpDate, &QAction::triggered, this, &frmMenu::OpenEditor);
     connect(mnuHelpMr, &QAction::triggered, this, [this] { HelpViewer::ShowContents(this); });
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMenu::ShowAbout);
-    // "&Print" opens the print dialog, and "P&rinter Fonts" has no action of its own; the items are in place
-    // so the menus read the same from the start.
+    // "P&rinter Fonts" has no action of its own: the sheets print in their one font. The item is in place so the
+    // menus read the same from the start.
 }
 
 void frmMenu::SetEditorFactory(EditorFactory factory) {
@@ -388,6 +391,17 @@ void frmMenu::ModifyMarkroll() {
         m_state.ResetEditorPosition();
     if (auto* editor = qobject_cast<EditData*>(m_editor.data()))
         editor->Redraw();
+}
+
+void frmMenu::PrintMarkroll() {
+    if (!m_state.DocumentOpen())
+        return;
+    MrPrint dialog(m_state, this);
+    dialog.SetCategoriesViewer([this](QWidget* parent) {
+        CatView view(m_state, parent);
+        view.exec();
+    });
+    dialog.exec();
 }
 
 void frmMenu::CloseEditor() {

@@ -42,6 +42,8 @@ public:
     QWidget* Editor() const { return m_editor; }
     /// "&Modify MarkRoll": the category dialog, modal; the editor then shows a category that still exists.
     void ModifyMarkroll();
+    /// "&Print": the print dialog of the markroll sheets and worksheets, modal.
+    void PrintMarkroll();
 
     /// True when the open document differs from the file image last loaded, created or saved.
     bool HasUnsavedChanges() const;

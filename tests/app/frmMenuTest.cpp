@@ -210,6 +210,21 @@ private slots:
         else if (!c.commands.startsWith("lose"))
             QCOMPARE(ReadBytes(path), SerializeMarkroll(DefaultDocument()));
     }
+    // "&Print" opens the print dialog on the open markroll, and its Display the categories viewer.
+    void printOpensThePrintDialog() {
+        WriteBytes("class.mrk", SerializeMarkroll(MakeDocument(4, {{"Tests", 100}})));
+        QVERIFY(m_menu->OpenFile("class.mrk"));
+        bool viewed = false;
+        WhenModal<QDialog>([&](QDialog* print) {
+            QCOMPARE(print->windowTitle(), QStringLiteral("Print Markroll"));
+            WhenModal<CatView>([&](CatView* view) { viewed = view->close(); });
+            Press(print, "cmdDisp");
+            Press(print, "cmdExit");
+        });
+        Item("mnuPrint")->trigger();
+        QVERIFY(viewed);
+    }
+
     // The window is sized to its chart and draws it: each box in its colour, as wide as the chart says, on the
     // dark-blue background.
     void catViewDrawsItsChart() {
