@@ -48,42 +48,50 @@ TEST(FieldSetup, TypedBoxesQuestionsAndOperations) {
         FieldBoxes typed;
         FieldBoxes shown; // "" where the option does not write the box back
         const char* question;
-        int fieldsAfter;
+        std::string fields; // student 1's user fields after: the old ones 1..5 by number, '.' new, X set
     } cases[] = {
         {FldOptInsert,
          {"0", "9", "", "70"},
          {"1", "4", "", "58"},
          "Insert 58 Field(s) Before Field 1\n"
          "   Using a Field Length of 4",
-         64},
+         std::string(58, '.') + "12345"},
         {FldOptAppend,
          {"2", "-1", "", "2.5"},
          {"5", "0", "", "2"},
          "Append 2 New Field(s) After Field 5\n"
          "   Using a Field Length of 0",
-         8},
-        {FldOptDelete, {"2", "", "", "99999999999"}, {"2", "", "", "4"}, "Delete All but One Active Field?", 2},
-        {FldOptDelete, {"5", "", "", "3"}, {"5", "", "", "1"}, "Delete 1 Field(s)\nBeginning with Field 5", 5},
-        {FldOptSwitch, {"3", "", "", "3.4"}, {"3", "", "", "3"}, "", 6},
-        {FldOptSwitch, {"9", "", "", "x"}, {"5", "", "", "1"}, "Switch Field 5 with Field 1", 6},
-        {FldOptSet, {"-2", "", "1500"}, {"1", "", "999", ""}, "Set Field 1 with a value of 999", 6},
-        {FldOptName, {"", "", "", "", "-30", "Tests"}, {"", "", "", "", "30", "Tests"}, "", 6},
+         "12345.."},
+        {FldOptDelete, {"2", "", "", "99999999999"}, {"2", "", "", "4"}, "Delete All but One Active Field?", "1"},
+        {FldOptDelete, {"5", "", "", "3"}, {"5", "", "", "1"}, "Delete 1 Field(s)\nBeginning with Field 5", "1234"},
+        {FldOptSwitch, {"3", "", "", "3.4"}, {"3", "", "", "3"}, "", "12345"},
+        {FldOptSwitch, {"9", "", "", "x"}, {"5", "", "", "1"}, "Switch Field 5 with Field 1", "52341"},
+        {FldOptSet, {"-2", "", "1500"}, {"1", "", "999", ""}, "Set Field 1 with a value of 999", "X2345"},
+        {FldOptName, {"", "", "", "", "-30", "Tests"}, {"", "", "", "", "30", "Tests"}, "", "12345"},
         {FldOptName,
          {"", "", "", "", "-40.5", "Quizzes and small tests"},
          {"", "", "", "", "40", "Quizzes and smal"},
          "Change Category Name:\n   From:  Tests\n   To:  Quizzes and smal\n\n"
          "Change Category Weight:\n   From:  30\n   To:  40",
-         6},
+         "12345"},
     };
     for (const auto& c : cases) {
         Document doc = Doc(6);
+        for (int f = 1; f < 6; ++f)
+            SetField(doc, 1, 2, f, std::to_string(f));
         const FieldRequest r = ReadFieldRequest(doc, 2, c.option, c.typed);
         const auto shown = FieldBoxTexts(doc, 2, r);
         for (std::size_t k = 0; k < NumFieldBoxes; ++k)
             EXPECT_EQ(shown[k].value_or(""), c.shown[k]) << c.question << " box " << k;
         EXPECT_EQ(FieldQuestion(doc, 2, r), c.question);
         ApplyField(doc, 2, r);
-        EXPECT_EQ(doc.CatFields[2], c.fieldsAfter) << c.question;
+        std::string fields;
+        for (int f = 1; f < doc.CatFields[2]; ++f) {
+            const std::string cell = Field(doc, 1, 2, f);
+            const int v = static_cast<int>(TextValue(cell));
+            fields += cell.find_first_not_of(" .") == std::string::npos ? '.' : v >= 1 && v <= 5 ? char('0' + v) : 'X';
+        }
+        EXPECT_EQ(fields, c.fields) << c.question;
         EXPECT_EQ(InvariantViolations(doc), "") << c.question;
     }
 }
