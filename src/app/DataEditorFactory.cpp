@@ -8,6 +8,7 @@ frmMenu::EditorFactory DataEditorFactory(frmMenu& menu) {
     return [&menu](AppState& state, QWidget* parent) -> QWidget* {
         auto* editor = new EditData(state, parent);
         editor->SetSaveAsHandler([&menu] { menu.SaveAs(); });
+        editor->SetUndoHandlers([&menu] { menu.Undo(); }, [&menu] { menu.Redo(); });
         return editor;
     };
 }

@@ -16,6 +16,7 @@
 
 #include "app/CreateMR.h"
 #include "app/Emblem.h"
+#include "app/RecoveryKeeper.h"
 #include "app/ShellText.h"
 #include "app/frmAbout.h"
 #include "document/MarkrollFile.h"
@@ -126,6 +127,19 @@ frmMenu::frmMenu(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     m_backdrop = new Backdrop(m_state, this);
     setCentralWidget(m_backdrop);
     BuildMenus();
+    m_recovery = new RecoveryKeeper(m_state, this);
+    m_recovery->SetStatusSink([this](const QString& text) {
+        auto* editor = qobject_cast<EditData*>(m_editor.data());
+        if (!editor || !editor->isVisible())
+            return false;
+        editor->ShowNotice(text);
+        return true;
+    });
+    // After each step the recovery copy is brought up to date and the Edit menu names what can be undone.
+    m_state.StepCommitted = [this] {
+        m_recovery->Update();
+        UpdateUndoItems();
+    };
     UpdateMenus();
     qApp->installEventFilter(this);
 }
@@ -173,6 +187,11 @@ void frmMenu::BuildMenus() {
     QMenu* edit = AddMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
     mnuModify = AddItem(edit, "mnuModify", QStringLiteral("&Modify MarkRoll"));
     mnuUpDate = AddItem(edit, "mnuUpDate", QStringLiteral("&UpDate Markroll File"));
+    AddSeparator(edit, "mnuEditSep1");
+    mnuUndo = AddItem(edit, "mnuUndo", QStringLiteral("&Undo"));
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = AddItem(edit, "mnuRedo", QStringLiteral("&Redo"));
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QMenu* fonts = AddMenu(bar, "mnuFonts", QStringLiteral("&Fonts"));
     m_fontsMenu = fonts;
@@ -194,6 +213,8 @@ void frmMenu::BuildMenus() {
     connect(mnuPrint, &QAction::triggered, this, &frmMenu::PrintMarkroll);
     connect(mnuModify, &QAction::triggered, this, &frmMenu::ModifyMarkroll);
     connect(mnuUpDate, &QAction::triggered, this, &frmMenu::OpenEditor);
+    connect(mnuUndo, &QAction::triggered, this, &frmMenu::Undo);
+    connect(mnuRedo, &QAction::triggered, this, &frmMenu::Redo);
     connect(mnuHelpMr, &QAction::triggered, this, [this] { HelpViewer::ShowContents(this); });
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMenu::ShowAbout);
     // "P&rinter Fonts" has no action of its own: the sheets print in their one font. The item is in place so the
@@ -208,7 +229,53 @@ void frmMenu::UpdateMenus() {
     const bool open = m_state.DocumentOpen();
     for (QAction* item : {mnuModify, mnuUpDate, mnuSave, mnuSaveAs, mnuPrint})
         item->setEnabled(open);
+    UpdateUndoItems();
     m_backdrop->update();
+}
+
+void frmMenu::UpdateUndoItems() {
+    const UndoHistory& history = m_state.History;
+    const bool open = m_state.DocumentOpen();
+    mnuUndo->setEnabled(open && history.CanUndo());
+    mnuRedo->setEnabled(open && history.CanRedo());
+    mnuUndo->setText(history.CanUndo() ? QStringLiteral("&Undo %1").arg(FromBytes(history.UndoLabel()))
+                                       : QStringLiteral("&Undo"));
+    mnuRedo->setText(history.CanRedo() ? QStringLiteral("&Redo %1").arg(FromBytes(history.RedoLabel()))
+                                       : QStringLiteral("&Redo"));
+}
+
+bool frmMenu::CanStep() const {
+    // Cells being typed into are not a step yet; the editor's Escape makes them one.
+    const auto* editor = qobject_cast<const EditData*>(m_editor.data());
+    return m_state.DocumentOpen() && !(editor && editor->Editing());
+}
+
+void frmMenu::Undo() {
+    if (CanStep() && UndoStep(m_state))
+        ShowRestoredStep();
+}
+
+void frmMenu::Redo() {
+    if (CanStep() && RedoStep(m_state))
+        ShowRestoredStep();
+}
+
+void frmMenu::ShowRestoredStep() {
+    if (auto* editor = qobject_cast<EditData*>(m_editor.data()))
+        editor->Redraw();
+    UpdateUndoItems();
+}
+
+void frmMenu::OfferRecovery() {
+    const bool restored = m_recovery->OfferAtStart([this](const QString& path) { return OpenFile(path); });
+    if (!restored)
+        return;
+    setWindowTitle(MainCaption(PathText(m_state.FileName)));
+    UpdateMenus();
+    if (auto* editor = qobject_cast<EditData*>(m_editor.data()))
+        editor->Redraw();
+    else
+        OpenEditor();
 }
 
 bool frmMenu::HasUnsavedChanges() const {
@@ -271,6 +338,8 @@ bool frmMenu::OpenFile(const QString& path) {
     }
     CloseEditor();
     DocumentOpened(m_state, std::move(loaded), PathBytes(full));
+    // Unsaved work on this file that a crash left behind is offered before the editor shows the file.
+    m_recovery->OfferFor(PathBytes(full));
     setWindowTitle(MainCaption(full));
     UpdateMenus();
     OpenEditor();
@@ -289,6 +358,7 @@ bool frmMenu::Save() {
         ShowFileError(QString::fromStdString(error->Message(path)));
         return false;
     }
+    m_recovery->Update();
     return true;
 }
 
@@ -314,6 +384,7 @@ bool frmMenu::SaveAs() {
         ShowFileError(QString::fromStdString(error->Message(PathBytes(full))));
         return false;
     }
+    m_recovery->Update();
     setWindowTitle(SavedAsCaption(full));
     UpdateMenus();
     return true;
@@ -326,7 +397,11 @@ bool frmMenu::ConfirmExit() {
         MessageBox::Show(this, QStringLiteral("Save Markroll Before Exiting ?"), MsgButtons::YesNoCancel, MsgIcon::None,
                          QStringLiteral("Exit Markroll Program"));
     // A cancelled or failed save keeps the program running, so the document is not lost.
-    return answer == MsgAnswer::Yes ? SaveAs() : answer == MsgAnswer::No;
+    const bool leave = answer == MsgAnswer::Yes ? SaveAs() : answer == MsgAnswer::No;
+    // The question was answered: whatever was not saved was given up knowingly, and needs no recovery.
+    if (leave)
+        m_recovery->Discard();
+    return leave;
 }
 
 void frmMenu::Exit() {

@@ -11,6 +11,8 @@ class QMenu;
 
 namespace markroll {
 
+class RecoveryKeeper;
+
 /// The main window: full screen, the menu bar from which every other window is reached, and the file
 /// commands. It shows no document itself; the data editor does.
 class frmMenu : public QMainWindow {
@@ -45,6 +47,15 @@ public:
     /// "&Print": the print dialog of the markroll sheets and worksheets, modal.
     void PrintMarkroll();
 
+    /// "&Undo" and "&Redo" of the Edit menu, also reached from the data editor: the document goes back or forward
+    /// one step and the editor shows it.
+    void Undo();
+    void Redo();
+    /// At start-up without a file: offers the recovery copies a crash left behind.
+    void OfferRecovery();
+    /// Keeps the recovery copy of the open document.
+    RecoveryKeeper* Recovery() const { return m_recovery; }
+
     /// True when the open document differs from the file image last loaded, created or saved.
     bool HasUnsavedChanges() const;
     /// True once Exit (or the window's close control) ended the program.
@@ -62,6 +73,12 @@ private:
     void BuildMenus();
     /// Enables the five document items exactly when a document is open.
     void UpdateMenus();
+    /// Names the steps that Undo and Redo would take, and enables them when there is one.
+    void UpdateUndoItems();
+    /// Undo and Redo act unless the editor is in the middle of an editing session.
+    bool CanStep() const;
+    /// After an undo or redo: the editor shows the document as it is now.
+    void ShowRestoredStep();
     /// Asks to save unsaved modifications before the document is replaced; false when the user cancels
     /// or the save did not happen.
     bool AskToSaveChanges();
@@ -78,6 +95,7 @@ private:
     QPointer<QWidget> m_editor;
     QPointer<QWidget> m_about;
     bool m_ended = false;
+    RecoveryKeeper* m_recovery = nullptr;
     QWidget* m_backdrop = nullptr;
     // "&File" and "&Fonts" share Alt+F; the first press opens the file menu, whatever was pressed before.
     QMenu* m_fileMenu = nullptr;
@@ -91,6 +109,8 @@ private:
     QAction* mnuExit = nullptr;
     QAction* mnuModify = nullptr;
     QAction* mnuUpDate = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QAction* mnuScrFonts = nullptr;
     QAction* mnuPrtFonts = nullptr;
     QAction* mnuHelpMr = nullptr;

@@ -68,5 +68,7 @@ int main(int argc, char* argv[]) {
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
         menu.OpenFile(files.constFirst());
+    else
+        menu.OfferRecovery();
     return QApplication::exec();
 }

@@ -46,6 +46,12 @@ void CommitStep(AppState& state, std::string label) {
         state.StepCommitted();
 }
 
+void AmendStep(AppState& state) {
+    state.StepImage = SerializeMarkroll(state.doc);
+    if (state.StepCommitted)
+        state.StepCommitted();
+}
+
 namespace {
 
 bool Restore(AppState& state, std::optional<std::string> image) {

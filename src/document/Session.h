@@ -31,6 +31,9 @@ std::string DocumentImage(const AppState& state);
 /// recorded when the document is as it was.
 void CommitStep(AppState& state, std::string label);
 
+/// Work that completes the last step (the totals computed again once a dialog closes) becomes part of it.
+void AmendStep(AppState& state);
+
 /// Puts the document back as it was before the last step (UndoStep) or as the last undone step left it
 /// (RedoStep), and counts it as a change; the editor stays on a category that exists. A change not yet
 /// committed becomes a step of its own first, so that it can be redone. False when there is nothing to undo

@@ -12,6 +12,7 @@
 
 #include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
+#include "document/Session.h"
 #include "document/TextNumber.h"
 #include "editor/ClickLabel.h"
 #include "editor/EditDisp.h"
@@ -127,6 +128,20 @@ void EditData::BuildControls() {
     m_labPopCat->setObjectName(QStringLiteral("labPopCat"));
     for (QLabel* hidden : {m_labPopF, m_labPopCat})
         hidden->hide();
+
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("labNotice"));
+    m_notice->setStyleSheet(QStringLiteral("QLabel { background: #ffff80; color: black; padding: 2px; }"));
+    m_notice->hide();
+}
+
+void EditData::ShowNotice(const QString& text) {
+    m_notice->setText(text);
+    m_notice->adjustSize();
+    const int barHeight = TwipsToPxY(SBarHeightTw);
+    m_notice->move(0, height() - barHeight - m_notice->height());
+    m_notice->setVisible(!text.isEmpty());
+    m_notice->raise();
 }
 
 void EditData::PlaceControls() {
@@ -261,9 +276,12 @@ void EditData::Ecmd_Click(int index) {
             dialog.exec();
             changed = dialog.DocumentChanged();
         }
-        // The student and field operations move rows and cells and leave the totals to be computed again.
-        if (changed)
+        // The student and field operations move rows and cells and leave the totals to be computed again; the
+        // totals belong to the dialog's last step.
+        if (changed) {
             RecalcAll(m_state.doc);
+            AmendStep(m_state);
+        }
         // Deleted fields may leave the page shown past the last one; the layout brings it back.
         Redraw();
         break;
@@ -311,6 +329,10 @@ void EditData::StartEdit() {
 
 void EditData::EditExit() {
     m_cursor.EditExit();
+    // The editing session, its totals computed again, is one step.
+    const int cat = m_state.EdCat;
+    if (cat >= 0 && cat < static_cast<int>(m_state.doc.CatName.size()))
+        CommitStep(m_state, "Editing of " + m_state.doc.CatName[static_cast<std::size_t>(cat)]);
     m_sbar->hide();
     m_labH->hide();
     m_labHtxt->hide();
@@ -394,6 +416,20 @@ bool EditData::focusNextPrevChild(bool next) {
 }
 
 void EditData::keyPressEvent(QKeyEvent* event) {
+    const bool undo = event->matches(QKeySequence::Undo);
+    const bool redo =
+        event->matches(QKeySequence::Redo) || (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier);
+    if (undo || redo) {
+        // While a cell is being typed into the keys do nothing: what is typed becomes a step at Escape.
+        event->accept();
+        if (!m_cursor.Editing) {
+            if (undo && m_undo)
+                m_undo();
+            else if (redo && m_redo)
+                m_redo();
+        }
+        return;
+    }
     if (!m_cursor.Editing) {
         QWidget::keyPressEvent(event);
         return;

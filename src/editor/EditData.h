@@ -33,6 +33,13 @@ public:
     void Redraw();
     /// What "&Save" runs: the main window's Save As.
     void SetSaveAsHandler(std::function<void()> handler) { m_saveAs = std::move(handler); }
+    /// What Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) run outside edit mode: the main window's Undo and Redo.
+    void SetUndoHandlers(std::function<void()> undo, std::function<void()> redo) {
+        m_undo = std::move(undo);
+        m_redo = std::move(redo);
+    }
+    /// A message at the foot of the window (the recovery copy that could not be written); empty hides it.
+    void ShowNotice(const QString& text);
 
     const EditCursor& Cursor() const { return m_cursor; }
     const PageLayout& Layout() const { return m_cursor.Layout(); }
@@ -76,6 +83,9 @@ private:
 
     std::array<QPushButton*, NumEcmd> m_ecmd{};
     QWidget* m_sbar = nullptr;
+    QLabel* m_notice = nullptr;
+    std::function<void()> m_undo;
+    std::function<void()> m_redo;
     std::array<ClickLabel*, NumPanels + 1> m_panel{};
     ClickLabel* m_labH = nullptr;
     ClickLabel* m_labHtxt = nullptr;
