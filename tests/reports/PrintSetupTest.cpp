@@ -53,7 +53,6 @@ TEST(PrintList, QuestionsAndBoxes) {
     // Widths are made positive, every box rounded (halves to even) and kept in its range.
     for (const Boxes& b : {Boxes{"0", "16", "15", "0", {1, 2, 0, 16, 15, 0, true}},
                            Boxes{"-3", "40", "7.5", "-2", {1, 2, 3, 30, 8, 0, true}},
-                           Boxes{"2.5", "x", "16", "14.5", {1, 2, 2, 0, 15, 14, true}},
                            Boxes{"11.6", "-0.4", "0", "99", {1, 2, 11, 0, 0, 15, true}}})
         EXPECT_EQ(ReadSheetSettings(PrintMarkroll, true, b.id, b.name, b.back, b.fore, true), b.want) << b.id;
     EXPECT_EQ(ReadSheetSettings(PrintWorksheets, false, "0", "16", "15", "0", false), (SheetSettings{0, 1}));

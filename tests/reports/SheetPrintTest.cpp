@@ -146,24 +146,6 @@ private slots:
         QVERIFY(!Find(LayoutSheets(doc, 2, {}, m), "Class Term???"));
     }
 
-    // With prompting: the category's question, then the one with its fields and students; Cancel prints nothing.
-    void promptsAndCancel() {
-        const Document doc = Class(3, 4);
-        RecordingPrinter printer;
-        std::vector<std::string> asked;
-        const PrintDialogue dialogue{[&](const std::string&, const std::string& title) {
-                                         asked.push_back(title);
-                                         return asked.size() < 2;
-                                     },
-                                     {}};
-        SheetSettings prompting;
-        prompting.Prompting = true;
-        QCOMPARE(PrintMR(doc, 2, prompting, printer, dialogue), SheetOutcome::Cancelled);
-        QCOMPARE(asked, (std::vector<std::string>{"Print Grade Report", "Print Markroll Category 2"}));
-        QCOMPARE(PrintWS(doc, 2, {0, 1, 0, 16, 15, 0, true}, printer, dialogue), SheetOutcome::Cancelled);
-        QVERIFY(printer.RecordsOf(PrintRecord::Kind::Text).empty());
-    }
-
     // The grid starts 21 characters from the margin; labels show the number's last two digits and the name; the
     // header band is heavier; rows past the bottom go on at the top of a new page without the title.
     void worksheet() {
