@@ -6,9 +6,11 @@
 #include "document/MarkrollFile.h"
 #include "editor/EditData.h"
 #include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
 #include "support/TestDocuments.h"
+#include <QAction>
 
 using namespace markroll;
 using namespace markroll::test;
@@ -52,6 +54,54 @@ private slots:
         const Document typed = state.doc;
         QCOMPARE(ReadBytes(second), SerializeMarkroll(typed));
         QVERIFY(menu.OpenFile(QString::fromStdString(second)) && state.EdCat == 0 && state.doc == typed);
+        menu.Editor()->close();
+    }
+
+    // Undo and Redo, from the Edit menu and the editor's keys: an editing session is one step, named in the
+    // menu; the keys do nothing while cells are typed into; a step of a dialog goes back byte for byte.
+    void undoAndRedo() {
+        TempDir dir;
+        const std::string file = dir.File("period4.mrk");
+        WriteBytes(file, SerializeMarkroll(MakeDocument(4, {{"Tests", 60, 3, 3}, {"Homework", 40, 4, 3}})));
+        AppState state;
+        frmMenu menu(state);
+        menu.SetEditorFactory(DataEditorFactory(menu));
+        QVERIFY(menu.OpenFile(QString::fromStdString(file)));
+        auto* undo = menu.findChild<QAction*>("mnuUndo");
+        auto* redo = menu.findChild<QAction*>("mnuRedo");
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        auto* editor = qobject_cast<EditData*>(menu.Editor());
+        Press(editor, "Ecmd_1");
+        Press(editor, "Ecmd_6");
+        for (const char ch : std::string(" 42"))
+            QTest::keyClick(editor, Qt::Key(ch));
+        const std::string typing = SerializeMarkroll(state.doc);
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(SerializeMarkroll(state.doc), typing);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        const std::string edited = SerializeMarkroll(state.doc);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Editing of Tests"));
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ReadBytes(file), SerializeMarkroll(state.doc));
+        QVERIFY(!undo->isEnabled() && redo->text() == QStringLiteral("&Redo Editing of Tests"));
+        QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(SerializeMarkroll(state.doc), edited);
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!redo->isEnabled() && menu.HasUnsavedChanges());
+
+        // A category deleted through the main window comes back with its scores; the editor shows it again.
+        state.EdCat = 3;
+        MessageBox::SetNextAnswer(MsgAnswer::Ok);
+        WhenModal([](QWidget* dialog) {
+            Press(dialog, "optMod_2");
+            Press(dialog, "cmdApply");
+            Press(dialog, "cmdExit");
+        });
+        menu.ModifyMarkroll();
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Delete Category 3"));
+        QVERIFY(state.EdCat < state.doc.NumCats);
+        undo->trigger();
+        QCOMPARE(SerializeMarkroll(state.doc), edited);
         menu.Editor()->close();
     }
 };
