@@ -87,15 +87,23 @@ void QtPrinter::SetOrientation(int orientation) {
     }
 }
 
+// The text printed last is measured in its own font before the font changes.
 void QtPrinter::SetFontName(std::string_view name) {
-    m_font.SetName(FromBytes(name));
+    const QString font = FromBytes(name);
+    if (font != m_font.Name())
+        Advance();
+    m_font.SetName(font);
 }
 
 void QtPrinter::SetFontSize(double points) {
+    if (points != m_font.Points())
+        Advance();
     m_font.SetPoints(points);
 }
 
 void QtPrinter::SetFontBold(bool bold) {
+    if (bold != m_font.Bold())
+        Advance();
     m_font.SetBold(bold);
 }
 
@@ -151,7 +159,15 @@ QPainter* QtPrinter::Page() {
     return &m_painter;
 }
 
+void QtPrinter::Advance() {
+    if (!m_advance.isEmpty()) {
+        m_x += m_font.Width(m_advance);
+        m_advance.clear();
+    }
+}
+
 void QtPrinter::Print(std::string_view text, bool endLine) {
+    Advance();
     const QString shown = FromBytes(text);
     if (QPainter* painter = Page()) {
         painter->setFont(m_font.Font());
@@ -162,7 +178,7 @@ void QtPrinter::Print(std::string_view text, bool endLine) {
         m_x = 0;
         m_y += m_font.Height(shown);
     } else {
-        m_x += m_font.Width(shown);
+        m_advance = shown;
     }
 }
 
@@ -180,6 +196,7 @@ void QtPrinter::FilledBox(double x, double y, double width, double height, std::
 }
 
 void QtPrinter::NewPage() {
+    m_advance.clear();
     if (Page()) {
         m_printer->newPage();
     }
@@ -188,6 +205,7 @@ void QtPrinter::NewPage() {
 }
 
 void QtPrinter::EndDoc() {
+    m_advance.clear();
     m_x = 0;
     m_y = 0;
     if (!m_painter.isActive()) {

@@ -57,9 +57,12 @@ public:
     double TextWidth(std::string_view text) const override;
     double TextHeight(std::string_view text) const override;
 
-    void SetCurrentX(double x) override { m_x = x; }
+    void SetCurrentX(double x) override {
+        m_x = x;
+        m_advance.clear();
+    }
     void SetCurrentY(double y) override { m_y = y; }
-    double CurrentX() const override { return m_x; }
+    double CurrentX() const override { return m_advance.isEmpty() ? m_x : m_x + m_font.Width(m_advance); }
     double CurrentY() const override { return m_y; }
 
     void Print(std::string_view text, bool endLine) override;
@@ -70,6 +73,9 @@ public:
 
 private:
     QtPrinter(std::unique_ptr<QPrinter> printer, bool pdf);
+
+    /// Moves the current x past the text printed last, measured in the font it was printed in.
+    void Advance();
 
     /// The painter ready for output on the current page, or nullptr when the document could not be opened.
     QPainter* Page();
@@ -92,6 +98,9 @@ private:
     int m_drawWidth = 1;
     double m_x = 0;
     double m_y = 0;
+    // The text printed last, staying on its line: the current x is past it. Reports place nearly every text
+    // themselves, so it is measured only when someone asks where the next text goes.
+    QString m_advance;
 };
 
 } // namespace markroll
