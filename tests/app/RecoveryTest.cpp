@@ -11,7 +11,9 @@
 #include "app/DataEditorFactory.h"
 #include "app/RecoveryKeeper.h"
 #include "app/frmMenu.h"
+#include "calc/Students.h"
 #include "document/MarkrollFile.h"
+#include "document/Session.h"
 #include "editor/EditData.h"
 #include "platform/MessageBox.h"
 #include "support/ModalDriver.h"
@@ -111,6 +113,18 @@ private slots:
         QVERIFY(menu.OpenFile(QString::fromStdString(file)));
         QVERIFY(MessageBox::Asked().back().text.contains(".damaged"));
         QVERIFY(fs::exists(copy + ".damaged") && SerializeMarkroll(state.doc) == original);
+
+        // A copy that cannot be written is reported once, and the work goes on.
+        menu.Recovery()->SetFolder("/dev/null/recovery");
+        MessageBox::ClearAsked();
+        MessageBox::SetNextAnswer(MsgAnswer::Ok);
+        for (const int points : {5, 6}) {
+            SetAdjustmentPoints(state.doc, points);
+            CommitStep(state, "Adjustment Points");
+        }
+        QCOMPARE(MessageBox::Asked().size(), std::size_t{1});
+        QVERIFY(MessageBox::Asked().back().text.startsWith("The recovery copy could not be written"));
+        QCOMPARE(state.History.UndoCount(), std::size_t{2});
     }
 };
 
