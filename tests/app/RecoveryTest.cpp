@@ -14,9 +14,6 @@
 #include "calc/Students.h"
 #include "document/MarkrollFile.h"
 #include "document/Session.h"
-#include "editor/EditData.h"
-#include "platform/MessageBox.h"
-#include "support/ModalDriver.h"
 #include "support/TempDir.h"
 #include "support/TestDocuments.h"
 
@@ -26,11 +23,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Document ClassDocument() {
-    return MakeDocument(4, {{"Tests", 60, 3, 3}, {"Homework", 40, 4, 3}});
-}
-
-// The killed run: opens the file, types a score into Tests, says so, and waits to be killed.
+// The killed run: opens the file, types a score into Tests, leaves its document beside the file, says so, and
+// waits to be killed.
 int KilledRun(int argc, char** argv, const QString& file) {
     QApplication app(argc, argv);
     AppState state;
@@ -38,15 +32,24 @@ int KilledRun(int argc, char** argv, const QString& file) {
     menu.SetEditorFactory(DataEditorFactory(menu));
     if (!menu.OpenFile(file))
         return 2;
-    auto* editor = qobject_cast<EditData*>(menu.Editor());
-    Press(editor, "Ecmd_1");
-    Press(editor, "Ecmd_6");
-    for (const char ch : std::string(" 42"))
-        QTest::keyClick(editor, Qt::Key(ch));
-    QTest::keyClick(editor, Qt::Key_Escape);
+    Press(menu.Editor(), "Ecmd_1");
+    Press(menu.Editor(), "Ecmd_6");
+    QTest::keyClicks(menu.Editor(), " 42");
+    QTest::keyClick(menu.Editor(), Qt::Key_Escape);
     WriteBytes(file.toStdString() + ".typed", SerializeMarkroll(state.doc));
     std::cout << "changed" << std::endl;
     return QApplication::exec();
+}
+
+// Runs the program on file, lets it change the document, and kills it; the document it had, or none.
+Document ChangeAndKill(const std::string& file) {
+    QProcess run;
+    run.start(QCoreApplication::applicationFilePath(), {"--killed-run", QString::fromStdString(file)});
+    const bool changed = run.waitForReadyRead(20000) && run.readAllStandardOutput().endsWith("changed\n");
+    ::kill(static_cast<pid_t>(run.processId()), SIGKILL);
+    run.waitForFinished();
+    Document doc;
+    return changed && !LoadMarkroll(file + ".typed", doc) ? doc : Document{};
 }
 
 } // namespace
@@ -54,65 +57,47 @@ int KilledRun(int argc, char** argv, const QString& file) {
 class RecoveryTest : public QObject {
     Q_OBJECT
 
-    /// Runs the program on file, lets it change the document, and kills it; the document it had.
-    Document ChangeAndKill(const std::string& file) {
-        QProcess run;
-        run.start(QCoreApplication::applicationFilePath(), {"--killed-run", QString::fromStdString(file)});
-        if (!run.waitForReadyRead(20000))
-            return {};
-        const QByteArray said = run.readAllStandardOutput();
-        ::kill(static_cast<pid_t>(run.processId()), SIGKILL);
-        run.waitForFinished();
-        Document doc;
-        if (!said.endsWith("changed\n") || LoadMarkroll(file + ".typed", doc))
-            return {};
-        fs::remove(file + ".typed");
-        return doc;
-    }
-
 private slots:
     void cleanup() { ExpectAllAnswered(); }
 
-    // Yes gives the killed run's document as an unsaved change of the file, which Undo takes back; No deletes
-    // the copy and leaves the file; a copy that cannot be read is reported and kept aside.
     void killedRunComesBack() {
         TempDir dir;
         const std::string file = dir.File("period 3.mrk");
-        WriteBytes(file, SerializeMarkroll(ClassDocument()));
+        const QString name = QString::fromStdString(file);
+        WriteBytes(file, SerializeMarkroll(MakeDocument(4, {{"Tests", 60, 3, 3}, {"Homework", 40, 4, 3}})));
         const std::string original = ReadBytes(file);
         const Document changed = ChangeAndKill(file);
         QVERIFY(changed != Document{});
 
+        // Yes gives the killed run's document as an unsaved change of the file, which Undo takes back; this run keeps
+        // the copy now, and a save removes it.
         AppState state;
         frmMenu menu(state);
         MessageBox::SetNextAnswer(MsgAnswer::Yes);
-        QVERIFY(menu.OpenFile(QString::fromStdString(file)));
-        QVERIFY(!MessageBox::Asked().empty());
+        QVERIFY(menu.OpenFile(name));
         QCOMPARE(MessageBox::Asked().back().title, QStringLiteral("Markroll Recovery"));
-        QVERIFY(MessageBox::Asked().back().text.contains(QString::fromStdString(file)));
+        QVERIFY(MessageBox::Asked().back().text.contains(name));
         QVERIFY(state.doc == changed && menu.HasUnsavedChanges() && ReadBytes(file) == original);
         menu.Undo();
         QCOMPARE(SerializeMarkroll(state.doc), original);
         menu.Redo();
-        QVERIFY(state.doc == changed);
-        // This run keeps the copy now; a save removes it and keeps the old file as the backup.
         const std::string copy = menu.Recovery()->CopyPath();
-        QVERIFY(fs::exists(copy));
-        QVERIFY(menu.Save() && !fs::exists(copy) && ReadBytes(file + "~") == original);
+        QVERIFY(state.doc == changed && fs::exists(copy) && menu.Save() && !fs::exists(copy));
 
+        // No deletes the copy and leaves the file.
         WriteBytes(file, original);
         QVERIFY(ChangeAndKill(file) == changed && fs::exists(copy));
         MessageBox::SetNextAnswer(MsgAnswer::No);
-        QVERIFY(menu.OpenFile(QString::fromStdString(file)));
+        QVERIFY(menu.OpenFile(name));
         QVERIFY(!fs::exists(copy) && SerializeMarkroll(state.doc) == original && !menu.HasUnsavedChanges());
 
-        QVERIFY(ChangeAndKill(file) == changed);
+        // A copy that cannot be read is reported and kept aside.
         WriteBytes(copy, "3,4,7,6\r\nnot a markroll\r\n");
         MessageBox::SetNextAnswer(MsgAnswer::Yes);
         MessageBox::SetNextAnswer(MsgAnswer::Ok);
-        QVERIFY(menu.OpenFile(QString::fromStdString(file)));
-        QVERIFY(MessageBox::Asked().back().text.contains(".damaged"));
-        QVERIFY(fs::exists(copy + ".damaged") && SerializeMarkroll(state.doc) == original);
+        QVERIFY(menu.OpenFile(name));
+        QVERIFY(MessageBox::Asked().back().text.contains(".damaged") && fs::exists(copy + ".damaged") &&
+                SerializeMarkroll(state.doc) == original);
 
         // A copy that cannot be written is reported once, and the work goes on.
         menu.Recovery()->SetFolder("/dev/null/recovery");
@@ -122,8 +107,8 @@ private slots:
             SetAdjustmentPoints(state.doc, points);
             CommitStep(state, "Adjustment Points");
         }
-        QCOMPARE(MessageBox::Asked().size(), std::size_t{1});
-        QVERIFY(MessageBox::Asked().back().text.startsWith("The recovery copy could not be written"));
+        QVERIFY(MessageBox::Asked().size() == 1 &&
+                MessageBox::Asked().back().text.startsWith("The recovery copy could not be written"));
         QCOMPARE(state.History.UndoCount(), std::size_t{2});
     }
 };
