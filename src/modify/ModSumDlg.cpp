@@ -19,6 +19,7 @@
 #include "document/Session.h"
 #include "document/TextNumber.h"
 #include "grading/GDist.h"
+#include "modify/ImportPreview.h"
 #include "modify/StuView.h"
 #include "modify/StudentSetup.h"
 #include "modify/UpDown.h"
@@ -118,7 +119,14 @@ ModSumDlg::ModSumDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
     cmdDispStu = new CommandButton("cmdDispStu", QStringLiteral("Display St&udents"), this,
                                    QStringLiteral("Review all Students"));
     cmdMSSave = new CommandButton("cmdMSSave", QStringLiteral("SaveFi&le"), this, QStringLiteral("Save (backup) File"));
+    cmdImport = new CommandButton("cmdImport", QStringLiteral("I&mport..."), this,
+                                  QStringLiteral("Append the Students of a Class Roster"));
     connect(cmdApply, &QPushButton::clicked, this, &ModSumDlg::cmdApply_Click);
+    // The roster's students are appended as one step; the editor computes their totals once the dialog closes.
+    connect(cmdImport, &QPushButton::clicked, this, [this] {
+        if (ImportRoster(m_state, this) > 0)
+            Done(true);
+    });
     // "A&pply" and "Al&phabetize" share Alt+P: the first press applies.
     new SharedAccessKey(this, cmdApply, Opt[4], Qt::Key_P);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -137,7 +145,7 @@ ModSumDlg::ModSumDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
     body->addSpacing(20);
     body->addLayout(boxes, 1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {cmdApply, cmdCancel, cmdDispStu, cmdMSSave})
+    for (QPushButton* button : {cmdApply, cmdCancel, cmdDispStu, cmdImport, cmdMSSave})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     // Room above for the header drawn on the window.

@@ -72,6 +72,7 @@ private:
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdDispStu = nullptr;
     QPushButton* cmdMSSave = nullptr;
+    QPushButton* cmdImport = nullptr;
 };
 
 } // namespace markroll
