@@ -15,20 +15,25 @@
 #include <QStandardPaths>
 
 #include "app/CreateMR.h"
+#include "app/CsvExportDlg.h"
 #include "app/Emblem.h"
 #include "app/RecoveryKeeper.h"
 #include "app/ShellText.h"
 #include "app/frmAbout.h"
+#include "calc/Recalc.h"
+#include "document/CsvExport.h"
 #include "document/MarkrollFile.h"
 #include "document/Session.h"
 #include "document/TextNumber.h"
 #include "editor/EditData.h"
 #include "modify/CatView.h"
+#include "modify/ImportPreview.h"
 #include "modify/ModMr.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
 #include "reports/MrPrint.h"
+#include "reports/StatsView.h"
 
 namespace markroll {
 
@@ -179,6 +184,8 @@ void frmMenu::BuildMenus() {
     mnuOpen = AddItem(file, "mnuOpen", QStringLiteral("&Open"));
     mnuSave = AddItem(file, "mnuSave", QStringLiteral("&Save"));
     mnuSaveAs = AddItem(file, "mnuSaveAs", QStringLiteral("Save&As"));
+    mnuExport = AddItem(file, "mnuExport", QStringLiteral("Expor&t CSV..."));
+    mnuImport = AddItem(file, "mnuImport", QStringLiteral("&Import Students..."));
     AddSeparator(file, "mnuFileSep1");
     mnuPrint = AddItem(file, "mnuPrint", QStringLiteral("&Print"));
     AddSeparator(file, "mnuFileSep2");
@@ -187,6 +194,8 @@ void frmMenu::BuildMenus() {
     QMenu* edit = AddMenu(bar, "mnuEdit", QStringLiteral("&Edit"));
     mnuModify = AddItem(edit, "mnuModify", QStringLiteral("&Modify MarkRoll"));
     mnuUpDate = AddItem(edit, "mnuUpDate", QStringLiteral("&UpDate Markroll File"));
+    mnuStats = AddItem(edit, "mnuStats", QStringLiteral("S&tatistics"));
+    mnuStats->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     AddSeparator(edit, "mnuEditSep1");
     mnuUndo = AddItem(edit, "mnuUndo", QStringLiteral("&Undo"));
     mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -211,6 +220,9 @@ void frmMenu::BuildMenus() {
     connect(mnuSaveAs, &QAction::triggered, this, &frmMenu::SaveAs);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::Exit);
     connect(mnuPrint, &QAction::triggered, this, &frmMenu::PrintMarkroll);
+    connect(mnuExport, &QAction::triggered, this, &frmMenu::ExportCsvFile);
+    connect(mnuImport, &QAction::triggered, this, &frmMenu::ImportStudentList);
+    connect(mnuStats, &QAction::triggered, this, &frmMenu::ShowStatistics);
     connect(mnuModify, &QAction::triggered, this, &frmMenu::ModifyMarkroll);
     connect(mnuUpDate, &QAction::triggered, this, &frmMenu::OpenEditor);
     connect(mnuUndo, &QAction::triggered, this, &frmMenu::Undo);
@@ -227,7 +239,7 @@ void frmMenu::SetEditorFactory(EditorFactory factory) {
 
 void frmMenu::UpdateMenus() {
     const bool open = m_state.DocumentOpen();
-    for (QAction* item : {mnuModify, mnuUpDate, mnuSave, mnuSaveAs, mnuPrint})
+    for (QAction* item : {mnuModify, mnuUpDate, mnuSave, mnuSaveAs, mnuPrint, mnuExport, mnuImport, mnuStats})
         item->setEnabled(open);
     UpdateUndoItems();
     m_backdrop->update();
@@ -477,6 +489,56 @@ void frmMenu::PrintMarkroll() {
         view.exec();
     });
     dialog.exec();
+}
+
+void frmMenu::ExportCsvFile() {
+    if (!m_state.DocumentOpen())
+        return;
+    CsvExportDlg what(m_state.doc, this);
+    what.exec();
+    if (!what.Chosen())
+        return;
+    const std::optional<int> category = what.Chosen()->Category;
+    FileDialogOptions options;
+    options.title = QStringLiteral("Export CSV File");
+    options.filter = QStringLiteral("CSV Files (*.csv)|*.csv");
+    options.defaultExt = QStringLiteral("csv");
+    options.initialDir = InitialFolder();
+    options.presetName = QFileInfo(PathText(m_state.FileName)).completeBaseName() +
+                         FromBytes(CsvNameSuffix(m_state.doc, category)) + QStringLiteral(".csv");
+    options.overwritePrompt = true;
+    const FileDialogResult chosen = FileDialog::Save(this, options);
+    if (chosen.status == FileDialogResult::Status::Failed)
+        ShowFileError(DialogErrorText(chosen.error));
+    if (chosen.status != FileDialogResult::Status::Chosen)
+        return;
+    const std::string path = PathBytes(QFileInfo(chosen.path).absoluteFilePath());
+    if (const std::optional<FileError> error = WriteCsvFile(path, m_state.doc, category))
+        ShowFileError(QString::fromStdString(error->Message(path)));
+}
+
+void frmMenu::ImportStudentList() {
+    if (!m_state.DocumentOpen())
+        return;
+    auto* editor = qobject_cast<EditData*>(m_editor.data());
+    // What is being typed becomes a step of its own first, with its totals, as Escape makes it.
+    if (editor && editor->Editing())
+        editor->EditExit();
+    if (ImportRoster(m_state, this) == 0)
+        return;
+    // The new students' totals and the class averages belong to the import's step.
+    RecalcAll(m_state.doc);
+    AmendStep(m_state);
+    if (editor)
+        editor->Redraw();
+    m_backdrop->update();
+}
+
+void frmMenu::ShowStatistics() {
+    if (!m_state.DocumentOpen())
+        return;
+    StatsView view(m_state.doc, m_state.EdCat, this);
+    view.exec();
 }
 
 void frmMenu::CloseEditor() {

@@ -46,6 +46,13 @@ public:
     void ModifyMarkroll();
     /// "&Print": the print dialog of the markroll sheets and worksheets, modal.
     void PrintMarkroll();
+    /// "Expor&t CSV...": the whole markroll or one category into a CSV file for spreadsheets.
+    void ExportCsvFile();
+    /// "&Import Students...": a class roster's students appended after a preview, as one step; the editor shows
+    /// them with the totals computed again.
+    void ImportStudentList();
+    /// "S&tatistics": the class statistics of the category the editor shows, or of any other.
+    void ShowStatistics();
 
     /// "&Undo" and "&Redo" of the Edit menu, also reached from the data editor: the document goes back or forward
     /// one step and the editor shows it.
@@ -105,10 +112,13 @@ private:
     QAction* mnuOpen = nullptr;
     QAction* mnuSave = nullptr;
     QAction* mnuSaveAs = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuImport = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuModify = nullptr;
     QAction* mnuUpDate = nullptr;
+    QAction* mnuStats = nullptr;
     QAction* mnuUndo = nullptr;
     QAction* mnuRedo = nullptr;
     QAction* mnuScrFonts = nullptr;

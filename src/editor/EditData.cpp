@@ -25,6 +25,7 @@
 #include "modify/ModCatDlg.h"
 #include "modify/ModSumDlg.h"
 #include "platform/Platform.h"
+#include "reports/StatsView.h"
 #include "widgets/LabelStyle.h"
 
 namespace markroll {
@@ -431,6 +432,13 @@ void EditData::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (!m_cursor.Editing) {
+        // Ctrl+T: the class statistics, first of the category shown. While typing, Ctrl+T is a character.
+        if (event->key() == Qt::Key_T && event->modifiers() == Qt::ControlModifier) {
+            event->accept();
+            StatsView view(m_state.doc, m_state.EdCat, this);
+            view.exec();
+            return;
+        }
         QWidget::keyPressEvent(event);
         return;
     }
