@@ -12,12 +12,15 @@
 #include <cstdio>
 
 #include "app/CreateMR.h"
+#include "app/CsvExportDlg.h"
 #include "app/frmAbout.h"
 #include "app/frmLogo.h"
 #include "app/frmMenu.h"
+#include "calc/Grades.h"
 #include "calc/Recalc.h"
 #include "document/MarkrollFile.h"
 #include "document/NewDocument.h"
+#include "document/RosterImport.h"
 #include "document/TextNumber.h"
 #include "editor/EditData.h"
 #include "editor/EditDisp.h"
@@ -26,13 +29,16 @@
 #include "grading/GDist.h"
 #include "grading/MrkInfo.h"
 #include "modify/CatView.h"
+#include "modify/ImportPreview.h"
 #include "modify/ModCatDlg.h"
 #include "modify/ModMr.h"
 #include "modify/ModSumDlg.h"
 #include "modify/StuView.h"
 #include "platform/Platform.h"
+#include "platform/PrintTarget.h"
 #include "reports/ModOrder.h"
 #include "reports/MrPrint.h"
+#include "reports/StatsView.h"
 
 using namespace markroll;
 
@@ -146,6 +152,47 @@ void Shell() {
     Save(&create, QStringLiteral("CreateMR-edit-ten-categories"));
 }
 
+// The windows that exchange students and grades with other programs, and the class statistics.
+void Exchange() {
+    AppState state;
+    state.doc = SampleClass();
+    state.FileName = "/home/teacher/Grades/chemistry-101b.mrk";
+    // Tests that set the class apart, so the histogram has a shape; grades assigned, so the letters count.
+    for (int r = 1; r <= state.doc.NumStudents; ++r)
+        for (int f = 1; f < 8; ++f)
+            SetCell(state.doc, r, 2, f, std::to_string(std::min(10, 2 + (r * 5) % 9 + f % 3)));
+    RecalcAll(state.doc);
+    AssignGrades(state.doc, false);
+    CsvExportDlg exportDialog(state.doc);
+    Save(&exportDialog, QStringLiteral("CsvExportDlg"));
+
+    const Roster roster = ReadRoster("Student ID,Last Name,First Name\r\n100-20-3007,Avery,Jordan\r\n"
+                                     "4711,M\xC3\xBCller,Hanna\r\n4712,Okafor,Chidi\r\n\r\n4711,Meyer,Jonas\r\n"
+                                     "4713,,Lena\r\n4714,Nakamura,Y\xC5\xABki\r\n4715,\"O'Brien, Jr.\",Sean\r\n");
+    ImportPreview preview(state.doc, roster, QStringLiteral("/home/teacher/Downloads/roster-chem101b.csv"));
+    Save(&preview, QStringLiteral("ImportPreview"));
+
+    StatsView stats(state.doc, 0);
+    Save(&stats, QStringLiteral("StatsView-summary"));
+    auto* category = stats.findChild<QComboBox*>(QStringLiteral("cmbCat"));
+    category->setCurrentIndex(1);
+    Save(&stats, QStringLiteral("StatsView-category"));
+    category->setCurrentIndex(0);
+    // The page on paper, as a PDF file beside the pictures.
+    PrintTarget::SetNextPdfFile(g_folder.filePath(QStringLiteral("StatsView-print.pdf")));
+    stats.cmdPrint_Click();
+    qunsetenv("MARKROLL_TEST_MODE");
+    QTimer::singleShot(500, [] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            window->resize(900, 700);
+            Save(window, QStringLiteral("StatsView-preview"));
+            window->close();
+        }
+    });
+    stats.cmdPreview_Click();
+    qputenv("MARKROLL_TEST_MODE", "1");
+}
+
 void Editor() {
     AppState state;
     state.doc = SampleClass();
@@ -217,6 +264,7 @@ int main(int argc, char* argv[]) {
     }
     g_folder = QDir(QString::fromLocal8Bit(argv[1]));
     Shell();
+    Exchange();
     Editor();
     std::printf("%s: %d windows pictured\n", argv[1], static_cast<int>(g_folder.entryList({"*.png"}).size()));
     return g_failures == 0 ? 0 : 1;
