@@ -1,8 +1,7 @@
-// The roster preview's rules: the columns it offers, the columns chosen, each row as shown and the summary.
+// The roster preview's lists: the columns they offer and the columns chosen in them.
 
 #include <gtest/gtest.h>
 
-#include "calc/Students.h"
 #include "modify/ImportSetup.h"
 #include "support/TestDocuments.h"
 
@@ -29,23 +28,6 @@ TEST(ImportSetup, ColumnsThroughTheLists) {
     const Roster roster = ReadRoster("Nr,a" + eleven + e + e + ",,x\r\n7,Lee,Ann\r\n");
     EXPECT_EQ(ColumnLabels(roster, true),
               (std::vector<std::string>{"1: Nr", "2: a" + eleven + "...", "3: (untitled)", "4: x"}));
-}
-
-// Accepted rows as NAME DATA will hold them, rejected ones as read with their reason; the summary counts both.
-TEST(ImportSetup, RowsAndSummary) {
-    Document doc = MakeDocument(2, {{"T", 100, 2, 3}});
-    doc.CatData(1, 1) = NewStudentRow("8", "Ko");
-    const Roster roster = ReadRoster("7,Lee,Ann\r\n8,Ko,Bo\r\n");
-    const auto entries = PreviewRoster(doc, roster, ColumnsOf({0, 1, 2, false}));
-    std::vector<std::string> shown;
-    for (const RosterEntry& e : entries) {
-        const PreviewLine line = PreviewLineOf(e);
-        shown.push_back(line.Line + "|" + line.Id + "|" + line.Name + "|" + line.Status + (line.Rejected ? "!" : ""));
-    }
-    EXPECT_EQ(shown,
-              (std::vector<std::string>{"1|          7|Lee/ Ann|imported", "2|8|Ko/ Bo|ID 8 is already student 1!"}));
-    EXPECT_EQ(PreviewSummary(doc, entries), "1 student will be added (3 in the markroll then), 1 row rejected");
-    EXPECT_EQ(PreviewSummary(doc, {entries[1]}), "No row can be imported: 1 row rejected");
 }
 
 } // namespace

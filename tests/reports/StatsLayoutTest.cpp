@@ -15,31 +15,12 @@ TextExtent Round(const ReportFont& /*font*/, std::string_view text) {
     return {100.0 * static_cast<double>(text.size()), 200};
 }
 
-Document Summary(const std::vector<std::pair<const char*, const char*>>& totAndLetter) {
-    Document doc = MakeDocument(static_cast<int>(totAndLetter.size()), {{"T", 100, 2, 3}});
-    for (std::size_t s = 0; s < totAndLetter.size(); ++s) {
-        SetField(doc, static_cast<int>(s) + 1, 0, 4, totAndLetter[s].first);
-        SetField(doc, static_cast<int>(s) + 1, 0, 0, totAndLetter[s].second);
-    }
-    return doc;
-}
-
-TEST(StatsLayout, FigureAndLetterTexts) {
-    ColumnStats some = Describe({9, 2, 4});
-    some.Title = "1";
-    some.Possible = 10;
-    EXPECT_EQ(FigureTexts(some), (std::array<std::string, 8>{"1", "3", "5.0", "4.0", "2.9", "2", "9", "10"}));
-    EXPECT_EQ(FigureTexts(ColumnStats{"adj"}), (std::array<std::string, 8>{"adj", "0", "-", "-", "-", "-", "-", "-"}));
-    const auto letters = GradeTexts(ClassStatistics(Summary({{"95", "A"}, {"50", ""}, {"70", "Q"}}), 0));
-    EXPECT_EQ(letters.front(), (std::array<std::string, 3>{"A", "90", "1"}));
-    EXPECT_EQ(letters.size(), 8U);
-    EXPECT_EQ(letters.back(), (std::array<std::string, 3>{"not in table", "", "1"}));
-}
-
 // Bars low to high, as tall as their students; each grade minimum where it falls within its bin, a letter that
 // would touch the one before it on the second row.
 TEST(StatsLayout, HistogramBarsAndMinimums) {
-    Document doc = Summary({{"85", ""}, {"89", ""}, {"100", ""}, {"5", ""}});
+    Document doc = MakeDocument(4, {{"T", 100, 2, 3}});
+    for (const auto& [s, tot] : {std::pair{1, "85"}, {2, "89"}, {3, "100"}, {4, "5"}})
+        SetField(doc, s, 0, 4, tot);
     doc.GradeMin[2] = 87;
     const auto items = LayoutHistogram(ClassStatistics(doc, 0), 0, 0, 10000, 4000, Round);
     std::vector<std::pair<double, double>> bars, marks;
