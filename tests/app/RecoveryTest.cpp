@@ -3,7 +3,6 @@
 
 #include <QProcess>
 #include <QTest>
-#include <csignal>
 #include <filesystem>
 #include <iostream>
 
@@ -46,7 +45,7 @@ Document ChangeAndKill(const std::string& file) {
     QProcess run;
     run.start(QCoreApplication::applicationFilePath(), {"--killed-run", QString::fromStdString(file)});
     const bool changed = run.waitForReadyRead(20000) && run.readAllStandardOutput().endsWith("changed\n");
-    ::kill(static_cast<pid_t>(run.processId()), SIGKILL);
+    run.kill(); // SIGKILL, and nothing when the run has already ended
     run.waitForFinished();
     Document doc;
     return changed && !LoadMarkroll(file + ".typed", doc) ? doc : Document{};
