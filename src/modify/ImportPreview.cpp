@@ -12,10 +12,12 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "document/FileAccess.h"
 #include "document/FileError.h"
 #include "document/Session.h"
+#include "modify/ImportSetup.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"

@@ -7,7 +7,6 @@
 
 #include "document/Document.h"
 #include "document/RosterImport.h"
-#include "modify/ImportSetup.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +25,6 @@ public:
 
     /// The rows as previewed when "&Import" was pressed; nothing otherwise.
     const std::optional<std::vector<RosterEntry>>& Result() const { return m_result; }
-    const std::vector<RosterEntry>& Entries() const { return m_entries; }
 
 private:
     /// The lists name the columns by the header's titles or by the first student's values.
