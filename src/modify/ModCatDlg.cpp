@@ -1,12 +1,10 @@
 #include "modify/ModCatDlg.h"
 
 #include <QButtonGroup>
-#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,6 +13,7 @@
 #include "document/Session.h"
 #include "document/TextNumber.h"
 #include "modify/CatView.h"
+#include "modify/DialogHeader.h"
 #include "modify/UpDown.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
@@ -27,18 +26,10 @@ namespace markroll {
 
 namespace {
 
-constexpr QRgb SaveUnchanged = qRgb(128, 255, 128);
-constexpr QRgb SaveChanged = qRgb(255, 0, 0);
-constexpr double HeaderY = 150;
-
 const char* const OptCaptions[NumFieldOptions] = {
     "Change &Name/Weight", "&Insert New Fields", "&Append New Fields", "&Delete Old Fields",
     "S&witch Fields",      "&Order by Fields",   "Set Field &Values",
 };
-
-QFont HeaderFont() {
-    return ResolveFont(QStringLiteral("MS Sans Serif"), 10, true);
-}
 
 } // namespace
 
@@ -117,7 +108,7 @@ ModCatDlg::ModCatDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     // Room above for the header drawn on the window.
-    layout->setContentsMargins(14, TwipsToPxY(HeaderY) + QFontMetricsF(HeaderFont()).height() + 24, 14, 14);
+    layout->setContentsMargins(HeaderBandMargins());
     layout->setSpacing(14);
     layout->addLayout(body);
     layout->addLayout(buttons);
@@ -145,21 +136,11 @@ QString ModCatDlg::Header() const {
 void ModCatDlg::paintEvent(QPaintEvent* event) {
     // DispCatHead: the caption on a light-green box, centred above the options, drawn afresh each time.
     QDialog::paintEvent(event);
-    QPainter painter(this);
-    const QFont font = HeaderFont();
-    painter.setFont(font);
-    const QFontMetricsF metrics(font);
-    const QString text = Header();
-    const double w = metrics.horizontalAdvance(text) + 12;
-    const QRectF box((width() - w) / 2, TwipsToPxY(HeaderY), w, metrics.height() + 6);
-    painter.fillRect(box, PaletteColor(ColorLightGreen));
-    painter.setPen(PaletteColor(ColorBlack));
-    painter.drawText(box, Qt::AlignCenter, text);
+    DrawHeaderBand(this, Header());
 }
 
 void ModCatDlg::ColorSaveButton(bool changed) {
-    cmdMCSave->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; }")
-                                 .arg(QColor(changed ? SaveChanged : SaveUnchanged).name()));
+    markroll::ColorSaveButton(cmdMCSave, changed);
 }
 
 void ModCatDlg::ShowLimit(const FieldLimit& limit) {

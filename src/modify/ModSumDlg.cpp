@@ -1,14 +1,13 @@
 #include "modify/ModSumDlg.h"
+#include "modify/DialogHeader.h"
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -34,19 +33,12 @@ namespace markroll {
 
 namespace {
 
-constexpr QRgb SaveUnchanged = qRgb(128, 255, 128);
-constexpr QRgb SaveChanged = qRgb(255, 0, 0);
 constexpr int White = 15;
-constexpr double HeaderY = 150;
 
 const char* const OptCaptions[NumStudentOptions] = {
     "&Insert Students", "&Append Students",   "&Delete Students",   "&Switch Students",
     "Al&phabetize",     "Ad&justment Points", "&Grade Assignments", "&Order by Fields",
 };
-
-QFont HeaderFont() {
-    return ResolveFont(QStringLiteral("MS Sans Serif"), 10, true);
-}
 
 void Colour(QLineEdit* box, int color) {
     box->setStyleSheet(
@@ -149,7 +141,7 @@ ModSumDlg::ModSumDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     // Room above for the header drawn on the window.
-    layout->setContentsMargins(14, TwipsToPxY(HeaderY) + QFontMetricsF(HeaderFont()).height() + 24, 14, 14);
+    layout->setContentsMargins(HeaderBandMargins());
     layout->setSpacing(14);
     layout->addLayout(body);
     layout->addLayout(buttons);
@@ -173,21 +165,11 @@ QString ModSumDlg::Summary() const {
 
 void ModSumDlg::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
-    QPainter painter(this);
-    const QFont font = HeaderFont();
-    painter.setFont(font);
-    const QFontMetricsF metrics(font);
-    const QString text = Summary();
-    const double w = metrics.horizontalAdvance(text) + 12;
-    const QRectF box((width() - w) / 2, TwipsToPxY(HeaderY), w, metrics.height() + 6);
-    painter.fillRect(box, PaletteColor(ColorLightGreen));
-    painter.setPen(PaletteColor(ColorBlack));
-    painter.drawText(box, Qt::AlignCenter, text);
+    DrawHeaderBand(this, Summary());
 }
 
 void ModSumDlg::ColorSaveButton(bool changed) {
-    cmdMSSave->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; }")
-                                 .arg(QColor(changed ? SaveChanged : SaveUnchanged).name()));
+    markroll::ColorSaveButton(cmdMSSave, changed);
 }
 
 void ModSumDlg::ShowStudent(int s, int color) {

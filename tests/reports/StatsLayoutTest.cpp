@@ -46,8 +46,9 @@ TEST(StatsLayout, PrintedPages) {
     for (const ReportItem& item : LayoutStatsPrint(doc, ClassStatistics(doc, 2), 10000, pageHeight, Round)) {
         pages += item.Type == ReportItem::NewPage;
         headings += item.Value == "Field";
-        if (item.Type == ReportItem::Text)
+        if (item.Type == ReportItem::Text) {
             EXPECT_LE(item.Y + item.Height, pageHeight) << item.Value;
+        }
     }
     EXPECT_EQ(std::pair(pages, headings), std::pair(4, 4));
 
