@@ -5,6 +5,7 @@
 
 #include "calc/CatCaption.h"
 #include "document/TextNumber.h"
+#include "reports/ReportItems.h"
 
 namespace markroll {
 
@@ -15,42 +16,6 @@ constexpr Rgb LightGreen = 0x00FF00;
 constexpr Rgb Yellow = 0xFFFF00;
 constexpr Rgb Red = 0x800000;
 
-class Builder {
-public:
-    explicit Builder(const FontMeasure& measure) : m_measure(measure) {}
-
-    TextExtent Measure(const ReportFont& font, std::string_view text) const { return m_measure(font, text); }
-
-    /// A text at (x, y), positions in whole twips (halves to the even neighbour). The reference holds until the
-    /// next item is added.
-    ReportItem& Text(const ReportFont& font, Rgb color, double x, double y, std::string text) {
-        const TextExtent size = Measure(font, text);
-        ReportItem& item = m_items.emplace_back();
-        item.Font = font;
-        item.Color = color;
-        item.X = RoundHalfEven(x);
-        item.Y = RoundHalfEven(y);
-        item.Width = size.Width;
-        item.Height = size.Height;
-        item.Value = std::move(text);
-        return item;
-    }
-
-    /// A text centred across width.
-    ReportItem& Centred(const ReportFont& font, Rgb color, double width, double y, std::string text) {
-        const double w = Measure(font, text).Width;
-        return Text(font, color, (width - w) / 2, y, std::move(text));
-    }
-
-    void Mark(ReportItem::Kind kind) { m_items.emplace_back().Type = kind; }
-
-    std::vector<ReportItem> Take() { return std::move(m_items); }
-
-private:
-    const FontMeasure& m_measure;
-    std::vector<ReportItem> m_items;
-};
-
 std::string Caption(const Document& doc, int cat) {
     const auto k = static_cast<std::size_t>(cat);
     return k < doc.CatName.size() ? CatCaption(cat, doc.CatName[k], doc.CatWeight[k], doc.CatFields[k]) : std::string();
@@ -60,7 +25,7 @@ std::string Caption(const Document& doc, int cat) {
 
 std::vector<ReportItem> LayoutListingPrint(const Document& doc, const ListingSpec& spec, double pageWidth,
                                            double pageHeight, const FontMeasure& measure) {
-    Builder b(measure);
+    ReportItems b(measure);
     const StudentColumn column = ColumnOf(spec.Display);
     const int width = column.Width;
     const std::string title = ValueTitle(spec.Cat, spec.Fld);
@@ -80,9 +45,9 @@ std::vector<ReportItem> LayoutListingPrint(const Document& doc, const ListingSpe
     const double m = RoundHalfEven((pageWidth - w0 * (width + 13)) / 2);
 
     const ReportItem& head =
-        b.Centred({"Courier New", 14, true}, Black, pageWidth, ListingTopY, Caption(doc, spec.Cat));
+        b.CentredAcross({"Courier New", 14, true}, Black, pageWidth, ListingTopY, Caption(doc, spec.Cat));
     double y = ListingTopY + head.Height + 50;
-    const ReportItem& header = b.Centred(bold, Black, pageWidth, y, spec.Header);
+    const ReportItem& header = b.CentredAcross(bold, Black, pageWidth, y, spec.Header);
     y += 2 * header.Height;
     TextExtent a = b.Measure(bold, "A");
     b.Text(bold, Black, m + a.Width * ((width - 7) / 2.0 + 6), y, "Student");
@@ -117,7 +82,7 @@ std::vector<ReportItem> LayoutListingPrint(const Document& doc, const ListingSpe
 
 std::vector<ReportItem> LayoutListingScreen(const Document& doc, const ListingSpec& spec, int first, int last,
                                             double surfaceWidth, const FontMeasure& measure) {
-    Builder b(measure);
+    ReportItems b(measure);
     const StudentColumn column = ColumnOf(spec.Display);
     const int width = column.Width;
     const ReportFont titleFont{"MS Sans Serif", 10, true};
@@ -126,11 +91,11 @@ std::vector<ReportItem> LayoutListingScreen(const Document& doc, const ListingSp
     const ReportFont rowFont{"Courier", 8, false};
     const double cw = b.Measure(rowFont, "A").Width;
 
-    ReportItem& title = b.Centred(titleFont, Black, surfaceWidth, 100, Caption(doc, spec.Cat));
+    ReportItem& title = b.CentredAcross(titleFont, Black, surfaceWidth, 100, Caption(doc, spec.Cat));
     title.Boxed = true;
     title.BoxColor = LightGreen;
     double y = 100 + title.Height + 50;
-    const ReportItem& header = b.Centred(headerFont, Black, surfaceWidth, y, spec.Header);
+    const ReportItem& header = b.CentredAcross(headerFont, Black, surfaceWidth, y, spec.Header);
     y += 2 * header.Height;
     // The column titles, yellow on red boxes, stand over their columns: counted in characters of the rows' font
     // (a fixed 120 twips a character would put "Score" past the window's edge in a narrower Courier).

@@ -8,6 +8,7 @@
 #include "calc/CatCaption.h"
 #include "document/CsvExport.h"
 #include "document/TextNumber.h"
+#include "reports/ReportItems.h"
 
 namespace markroll {
 
@@ -32,69 +33,10 @@ std::string Fixed(double x) {
     return buf;
 }
 
-// The items of a layout, each text measured as the surface will draw it.
-class Items {
-public:
-    explicit Items(const FontMeasure& measure) : m_measure(measure) {}
-
-    TextExtent Measure(const ReportFont& font, std::string_view text) const { return m_measure(font, text); }
-
-    const ReportItem& Text(const ReportFont& font, Rgb color, double x, double y, std::string text) {
-        const TextExtent size = Measure(font, text);
-        ReportItem& item = m_items.emplace_back();
-        item.Font = font;
-        item.Color = color;
-        item.X = RoundHalfEven(x);
-        item.Y = RoundHalfEven(y);
-        item.Width = size.Width;
-        item.Height = size.Height;
-        item.Value = std::move(text);
-        return item;
-    }
-    /// A text whose middle is at x.
-    const ReportItem& Centred(const ReportFont& font, Rgb color, double x, double y, std::string text) {
-        const double width = Measure(font, text).Width;
-        return Text(font, color, x - width / 2, y, std::move(text));
-    }
-    /// A text that ends at x.
-    const ReportItem& Right(const ReportFont& font, Rgb color, double x, double y, std::string text) {
-        const double width = Measure(font, text).Width;
-        return Text(font, color, x - width, y, std::move(text));
-    }
-    void Box(double x, double y, double width, double height, Rgb color) {
-        ReportItem& item = m_items.emplace_back();
-        item.Type = ReportItem::Box;
-        item.X = RoundHalfEven(x);
-        item.Y = RoundHalfEven(y);
-        item.Width = RoundHalfEven(width);
-        item.Height = RoundHalfEven(height);
-        item.Color = color;
-    }
-    void Line(double x1, double y1, double x2, double y2, Rgb color, int thickness = 1) {
-        ReportItem& item = m_items.emplace_back();
-        item.Type = ReportItem::Line;
-        item.X = RoundHalfEven(x1);
-        item.Y = RoundHalfEven(y1);
-        item.X2 = RoundHalfEven(x2);
-        item.Y2 = RoundHalfEven(y2);
-        item.Color = color;
-        item.Thickness = thickness;
-    }
-    void Mark(ReportItem::Kind kind) { m_items.emplace_back().Type = kind; }
-    void Append(std::vector<ReportItem> items) {
-        m_items.insert(m_items.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
-    }
-    std::vector<ReportItem> Take() { return std::move(m_items); }
-
-private:
-    const FontMeasure& m_measure;
-    std::vector<ReportItem> m_items;
-};
-
 // A table of texts centred on the page: the first column left-aligned, the figures right-aligned under their
 // headings; a row that would pass the foot of the page starts a new page with the headings again.
 template <std::size_t N>
-double PlaceTable(Items& items, const std::array<const char*, N>& headings,
+double PlaceTable(ReportItems& items, const std::array<const char*, N>& headings,
                   const std::vector<std::array<std::string, N>>& rows, double pageWidth, double pageHeight, double y) {
     std::array<double, N> widths{};
     for (std::size_t c = 0; c < N; ++c) {
@@ -191,7 +133,7 @@ std::vector<std::array<std::string, 3>> GradeTexts(const CategoryStats& stats) {
 
 std::vector<ReportItem> LayoutHistogram(const CategoryStats& stats, double x, double y, double width, double height,
                                         const FontMeasure& measure) {
-    Items items(measure);
+    ReportItems items(measure);
     const std::vector<HistogramBin> bins(stats.Histogram.rbegin(), stats.Histogram.rend());
     if (bins.empty())
         return {};
@@ -250,7 +192,7 @@ std::vector<ReportItem> LayoutHistogram(const CategoryStats& stats, double x, do
 
 std::vector<ReportItem> LayoutStatsPrint(const Document& doc, const CategoryStats& stats, double pageWidth,
                                          double pageHeight, const FontMeasure& measure) {
-    Items items(measure);
+    ReportItems items(measure);
     double y = TopY;
     const double middle = pageWidth / 2;
     y += items.Centred(TitleFont, Black, middle, y, "Class Statistics").Height * 1.3;
