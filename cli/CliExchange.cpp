@@ -1,8 +1,8 @@
 #include "CliTools.h"
+#include "calc/RosterImport.h"
 #include "calc/Statistics.h"
 #include "document/CsvExport.h"
 #include "document/FileAccess.h"
-#include "document/RosterImport.h"
 
 namespace markroll {
 

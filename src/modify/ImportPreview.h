@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "calc/RosterImport.h"
 #include "document/Document.h"
-#include "document/RosterImport.h"
 
 class QCheckBox;
 class QComboBox;

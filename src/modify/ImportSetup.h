@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/RosterImport.h"
 #include "document/Document.h"
-#include "document/RosterImport.h"
 
 namespace markroll {
 

@@ -1,4 +1,4 @@
-#include "document/RosterImport.h"
+#include "calc/RosterImport.h"
 
 #include <algorithm>
 #include <map>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "calc/RosterImport.h"
 #include "calc/Students.h"
-#include "document/RosterImport.h"
 #include "document/Session.h"
 #include "support/Invariants.h"
 #include "support/TestDocuments.h"
