@@ -1,5 +1,7 @@
 #include "modify/DialogHeader.h"
 
+#include <QBoxLayout>
+#include <QDialog>
 #include <QFontMetricsF>
 #include <QMargins>
 #include <QPainter>
@@ -42,6 +44,37 @@ void DrawHeaderBand(QWidget* dialog, const QString& text) {
 void ColorSaveButton(QPushButton* button, bool changed) {
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; }")
                               .arg(QColor(changed ? SaveChanged : SaveUnchanged).name()));
+}
+
+void ConnectSaveButton(QPushButton* button, const std::function<void()>& saveAs, const bool& changed) {
+    QObject::connect(button, &QPushButton::clicked, button, [button, &saveAs, &changed] {
+        if (saveAs)
+            saveAs();
+        ColorSaveButton(button, changed);
+    });
+}
+
+void ArrangeDialog(QDialog* dialog, QLayout* options, QLayout* boxes, std::initializer_list<QPushButton*> buttons) {
+    auto* body = new QHBoxLayout;
+    body->addLayout(options);
+    body->addSpacing(20);
+    body->addLayout(boxes, 1);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    auto* layout = new QVBoxLayout(dialog);
+    // Room above for the header drawn on the window.
+    layout->setContentsMargins(HeaderBandMargins());
+    layout->setSpacing(14);
+    layout->addLayout(body);
+    layout->addLayout(row);
+}
+
+void CentreOnScreen(QDialog* dialog) {
+    const QSize screen = ScreenSizeTwips();
+    dialog->adjustSize();
+    dialog->move((TwipsToPxX(screen.width()) - dialog->width()) / 2,
+                 (TwipsToPxY(screen.height()) - dialog->height()) / 2);
 }
 
 } // namespace markroll

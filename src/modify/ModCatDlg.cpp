@@ -93,25 +93,9 @@ ModCatDlg::ModCatDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
         CatView view(m_state, this);
         view.exec();
     });
-    connect(cmdMCSave, &QPushButton::clicked, this, [this] {
-        if (m_saveAs)
-            m_saveAs();
-        ColorSaveButton(m_state.Changed);
-    });
+    ConnectSaveButton(cmdMCSave, m_saveAs, m_state.Changed);
 
-    auto* body = new QHBoxLayout;
-    body->addLayout(options);
-    body->addSpacing(20);
-    body->addLayout(boxes, 1);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {cmdApply, cmdCancel, cmdDispCat, cmdMCSave})
-        buttons->addWidget(button);
-    auto* layout = new QVBoxLayout(this);
-    // Room above for the header drawn on the window.
-    layout->setContentsMargins(HeaderBandMargins());
-    layout->setSpacing(14);
-    layout->addLayout(body);
-    layout->addLayout(buttons);
+    ArrangeDialog(this, options, boxes, {cmdApply, cmdCancel, cmdDispCat, cmdMCSave});
 
     // As wide as the widest option needs, so the window keeps its size from option to option.
     setMinimumWidth(sizeHint().width());
@@ -120,9 +104,7 @@ ModCatDlg::ModCatDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
     setWindowTitle(QStringLiteral("Modify Category"));
     ColorSaveButton(false);
     Opt_Click(FldOptInsert);
-    const QSize screen = ScreenSizeTwips();
-    adjustSize();
-    move((TwipsToPxX(screen.width()) - width()) / 2, (TwipsToPxY(screen.height()) - height()) / 2);
+    CentreOnScreen(this);
 }
 
 QString ModCatDlg::Header() const {

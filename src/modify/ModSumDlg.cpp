@@ -126,32 +126,14 @@ ModSumDlg::ModSumDlg(AppState& state, QWidget* parent) : QDialog(parent), m_stat
         StuView view(m_state, this);
         view.exec();
     });
-    connect(cmdMSSave, &QPushButton::clicked, this, [this] {
-        if (m_saveAs)
-            m_saveAs();
-        ColorSaveButton(m_state.Changed);
-    });
+    ConnectSaveButton(cmdMSSave, m_saveAs, m_state.Changed);
 
-    auto* body = new QHBoxLayout;
-    body->addLayout(options);
-    body->addSpacing(20);
-    body->addLayout(boxes, 1);
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {cmdApply, cmdCancel, cmdDispStu, cmdImport, cmdMSSave})
-        buttons->addWidget(button);
-    auto* layout = new QVBoxLayout(this);
-    // Room above for the header drawn on the window.
-    layout->setContentsMargins(HeaderBandMargins());
-    layout->setSpacing(14);
-    layout->addLayout(body);
-    layout->addLayout(buttons);
+    ArrangeDialog(this, options, boxes, {cmdApply, cmdCancel, cmdDispStu, cmdImport, cmdMSSave});
 
     ColorSaveButton(false);
     Opt[OptAppend]->setChecked(true);
     Opt_Click(OptAppend);
-    const QSize screen = ScreenSizeTwips();
-    adjustSize();
-    move((TwipsToPxX(screen.width()) - width()) / 2, (TwipsToPxY(screen.height()) - height()) / 2);
+    CentreOnScreen(this);
 }
 
 QString ModSumDlg::Summary() const {
