@@ -23,13 +23,8 @@ const QString Title = QStringLiteral("Markroll Recovery");
 RecoveryKeeper::RecoveryKeeper(AppState& state, QWidget* window)
     : QObject(window), m_state(state), m_window(window), m_folder(RecoveryFolder()),
       m_untitledId(std::to_string(QCoreApplication::applicationPid())) {
-    m_state.StepCommitted = [this] { Update(); };
     connect(&m_timer, &QTimer::timeout, this, &RecoveryKeeper::Update);
     m_timer.start(CopyIntervalMs);
-}
-
-RecoveryKeeper::~RecoveryKeeper() {
-    m_state.StepCommitted = nullptr;
 }
 
 std::string RecoveryKeeper::CopyPath() const {

@@ -12,9 +12,9 @@ class QWidget;
 
 namespace markroll {
 
-/// Keeps the recovery copy of the open document: written after every step and at most a minute after any
-/// other change while the document has unsaved modifications, removed once nothing is left unsaved or the
-/// teacher leaves the program knowingly. It also offers the copies a crash left behind.
+/// Keeps the recovery copy of the open document: written after every step (the main window calls Update) and at most a
+/// minute after any other change while the document has unsaved modifications, removed once nothing is left unsaved or
+/// the teacher leaves the program knowingly. It also offers the copies a crash left behind.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +22,6 @@ public:
     using StatusSink = std::function<bool(const QString&)>;
 
     RecoveryKeeper(AppState& state, QWidget* window);
-    ~RecoveryKeeper() override;
 
     void SetStatusSink(StatusSink sink) { m_status = std::move(sink); }
     /// The folder of the copies (the user's state folder unless a test sets another).

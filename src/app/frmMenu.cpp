@@ -149,6 +149,11 @@ frmMenu::frmMenu(AppState& state, QWidget* parent) : QMainWindow(parent), m_stat
     qApp->installEventFilter(this);
 }
 
+frmMenu::~frmMenu() {
+    // The state outlives the window; nothing may call back into it.
+    m_state.StepCommitted = nullptr;
+}
+
 bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
     // Left to itself the toolkit hands a shared access key to its menus in turn, remembering the last one
     // across presses, so Alt+F could open "&Fonts" first. Here Alt+F opens "&File" when no menu is open, and

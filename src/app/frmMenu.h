@@ -22,6 +22,7 @@ public:
     using EditorFactory = std::function<QWidget*(AppState&, QWidget*)>;
 
     explicit frmMenu(AppState& state, QWidget* parent = nullptr);
+    ~frmMenu() override;
 
     /// Sets how "&UpDate Markroll File" and the last step of Open make the data editor.
     void SetEditorFactory(EditorFactory factory);
